@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+struct FileRead {
+  bool ok = false;
+  std::string bytes; // the whole file when ok
+  std::string error; // a short reason for the player when not ok
+};
+
+// Reads a whole file, refusing it unread when it is larger than maxBytes, so a huge or
+// endless file can never exhaust memory.
+FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// Replaces the file at path in one step: the bytes go to a temporary file in the same folder,
+// which is flushed and then renamed over the target. A crash or a full disk leaves either the
+// old file or the new one, never half of one. Returns an empty string or the reason it failed.
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+bool FileExists(const std::string& path);
+
+// "Layouts/Arena.lay" -> "Arena.lay"
+std::string FileNameOf(const std::string& path);
+
+} // namespace platform
