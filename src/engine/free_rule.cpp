@@ -1,0 +1,97 @@
+#include "engine/free_rule.h"
+
+#include "engine/deal.h"
+
+namespace engine {
+
+namespace {
+
+// The neighbourhood of a tile anchored inside the box lies wholly within the grid's margin,
+// so the count that runs twenty times a second reads it unchecked.
+bool Empty3(const TileGrid& g, int x0, int y0, int dx, int dy, int z) {
+  return (g.At(x0, y0, z) | g.At(x0 + dx, y0 + dy, z) | g.At(x0 + 2 * dx, y0 + 2 * dy, z)) == 0;
+}
+
+bool LeftOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x - 2, y - 1, 0, 1, z); }
+bool RightOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x + 2, y - 1, 0, 1, z); }
+bool TopOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x - 1, y - 2, 1, 0, z); }
+bool BottomOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x - 1, y + 2, 1, 0, z); }
+
+bool CoverClear(const TileGrid& g, int x, int y, int z) {
+  if (z == GridLayers) return true; // nothing can lie above the top layer
+  for (int dy = -1; dy <= 1; ++dy)
+    if (!Empty3(g, x - 1, y + dy, 1, 0, z + 1)) return false;
+  return true;
+}
+
+// Positions outside the anchor box are never free: no tile can be anchored there.
+bool FreeBySides(const TileGrid& g, int x, int y, int z, bool vertical) {
+  if (!TileGrid::InAnchorBox(x, y, z)) return false;
+  bool sideOpen = vertical ? TopOpen(g, x, y, z) || BottomOpen(g, x, y, z)
+                           : LeftOpen(g, x, y, z) || RightOpen(g, x, y, z);
+  return sideOpen && CoverClear(g, x, y, z);
+}
+
+bool DispoWith(const Board& board, int t, bool vertical) {
+  if (board.GameMode == ModeRivers || board.GameMode == ModeEditor) return true;
+  const Position& p = board.TilePos[t];
+  if (p.x == 0 && p.y == 0) return false;
+  return FreeBySides(board.BoardGrid, p.x, p.y, p.z, vertical);
+}
+
+} // namespace
+
+bool Dispo(const Board& board, int t) { return DispoWith(board, t, false); }
+
+bool Dispo_Vertical(const Board& board, int t) { return DispoWith(board, t, true); }
+
+bool IsPositionFree(const TileGrid& grid, int x, int y, int z) {
+  if (x == 0 || y == 0 || z == 0) return false;
+  return FreeBySides(grid, x, y, z, false);
+}
+
+int FreeTiles(const TileGrid& grid) {
+  int n = 0;
+  for (int z = 1; z <= GridLayers; ++z)
+    for (int y = 1; y <= GridHeight; ++y)
+      for (int x = 1; x <= GridWidth; ++x)
+        if (grid(x, y, z) != 0 && FreeBySides(grid, x, y, z, false)) ++n;
+  return n;
+}
+
+void IsItFree(GameState& state) {
+  Board& b = state.board;
+  if (b.GameMode != ModeSolitaire && b.GameMode != ModeTwoPlayers) return;
+  bool vertical = state.options.Vertical;
+  b.FreeCount = 0;
+  b.MovesLeft = 0;
+  int count = b.TileCount < MaxTiles ? b.TileCount : MaxTiles;
+  for (int t = 1; t <= count; ++t) {
+    if (DispoWith(b, t, vertical)) b.FreeList[++b.FreeCount] = static_cast<std::uint8_t>(t);
+  }
+  // The free tiles of a group stand together, so adjacent equal groups count the moves:
+  // n free tiles of one group make n - 1 moves.
+  for (int k = 1; k < b.FreeCount; ++k)
+    if (TileGroup(b.FreeList[k]) == TileGroup(b.FreeList[k + 1])) ++b.MovesLeft;
+}
+
+void VerticalClick(GameState& state, GameServices& services) {
+  switch (state.board.GameMode) {
+  case ModeSolitaire:
+    if (services.ui().AskOkCancel("Vertical variation",
+                                  "If you want to change the game mode, you'll have to restart "
+                                  "your game. Do you wish to continue ?")) {
+      BeginGame(state, services);
+      state.options.Vertical = !state.options.Vertical;
+    }
+    break;
+  case ModeNone:
+  case ModeGamesPanel:
+    state.options.Vertical = !state.options.Vertical;
+    break;
+  default:
+    break;
+  }
+}
+
+} // namespace engine

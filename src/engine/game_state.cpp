@@ -1,0 +1,29 @@
+#include "engine/game_state.h"
+
+namespace engine {
+
+void ShowStatus(StatusLine& status, const std::string& text) {
+  status.StatusMessage = text;
+  status.StatusLength = static_cast<int>(text.size());
+  status.StatusScrollPos = status.StatusLength;
+}
+
+void InitVar(GameState& state) {
+  Board& b = state.board;
+  Scoring& s = state.scoring;
+  s.CurrentPlayer = 0;
+  s.PlayerTime1 = 0;
+  s.PlayerTime2 = 0;
+  b.GameFinished = false;
+  b.GameOverShown = false;
+  b.HintIndex = 0;
+  b.HintA = 0;
+  b.HintB = 0;
+  s.GameScore = 0;
+  b.FirstPick = 0;
+  b.SecondPick = 0;
+  s.PenaltySeconds = 0;
+  state.status.StatusBounce = false;
+}
+
+} // namespace engine

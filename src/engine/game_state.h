@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/random.h"
+
+namespace engine {
+
+// GameMode codes: which game or screen is active.
+enum Mode : std::uint8_t {
+  ModeNone = 0,
+  ModeSolitaire = 1,
+  ModeTwoPlayers = 2,
+  ModeRivers = 3,
+  ModeMemory = 4,
+  ModeClicks = 5,
+  ModeSlider = 6,
+  ModeHashira = 7,
+  ModeEditor = 8,
+  ModeGamesPanel = 9,
+  ModePaused = 10,
+  ModeGameOver = 11,
+  ModeClosing = 12,
+};
+
+// LayoutIndex values from here on name another game's table, not a layout.
+constexpr int FirstGameCode = 1000;
+
+// The check marks the rules read; the menus and the settings file bind to these fields.
+struct Options {
+  bool Vertical = false;    // "Vertical Variation"
+  bool Winnable = false;    // "Winnable Layouts (in at least one way)"
+  bool Shuffable = true;    // "Winnable Shuffles (in at least one way)"
+  bool Animate = false;     // "Animate Board while building the tiles"
+  bool RandomSeed1 = false; // hidden: the current game is a numbered one
+};
+
+// The game clock and result.
+struct Scoring {
+  int GameScore = 0;
+  int PenaltySeconds = 0;
+  std::uint32_t GameStartTick = 0;
+  std::uint8_t CurrentPlayer = 0;
+  std::uint32_t TurnStartTick1 = 0, TurnStartTick2 = 0;
+  int PlayerTime1 = 0, PlayerTime2 = 0;
+};
+
+// The status line's message; the 50 ms clock slides it in from StatusScrollPos.
+struct StatusLine {
+  std::string StatusMessage;
+  int StatusLength = 0;
+  int StatusScrollPos = 1;
+  bool StatusBounce = false;
+  int StatusDirection = 1;
+};
+
+inline const char* const NoMoreMoves = "      SORRY, NO MORE MOVES !!";
+
+// The one way to put a message on the status line: it starts by showing only its last character.
+void ShowStatus(StatusLine& status, const std::string& text);
+
+// Which layout is current and the list of known layouts (menu entries 1..LayoutCount).
+struct LayoutState {
+  LayoutGrid LayoutCells;
+  std::string LayoutName = "External Layout";
+  std::string LayoutPath;
+  int LayoutIndex = -1;
+  std::vector<std::string> LayoutNames; // LayoutNames[k - 1] is entry k
+  int CheckedEntry = 0;                 // the entry whose menu item is checked, 0 for none
+  bool StartupLoading = false;
+  std::string ProgramDir; // ends with a '/'
+
+  int LayoutCount() const { return static_cast<int>(LayoutNames.size()); }
+  std::string LayoutsFolder() const { return ProgramDir + "Layouts/"; }
+};
+
+// Everything the board games share, owned by the application object.
+struct GameState {
+  Board board;
+  LayoutState layouts;
+  Options options;
+  Generator rng;
+  Scoring scoring;
+  StatusLine status;
+  int LastBoard = 1;
+  int LastHallRank = 0;
+};
+
+// Resets the per-game state before a deal.
+void InitVar(GameState& state);
+
+} // namespace engine
