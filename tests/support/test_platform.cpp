@@ -1,0 +1,107 @@
+#include "support/test_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "engine/free_rule.h"
+#include "engine/layout_file.h"
+#include "platform/files.h"
+
+namespace testing_support {
+
+bool ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text) {
+  questions.push_back(caption + ": " + text);
+  if (okAnswers.empty()) return false;
+  bool answer = okAnswers.front();
+  okAnswers.pop_front();
+  return answer;
+}
+
+std::string ScriptedUi::AskSaveFileName(const std::string& title, const std::string&,
+                                        const std::string&) {
+  questions.push_back(title);
+  if (saveFileNames.empty()) return {};
+  std::string answer = saveFileNames.front();
+  saveFileNames.pop_front();
+  return answer;
+}
+
+void RecordingServices::IM(int mode) {
+  modes.push_back(mode);
+  state_.board.GameMode = static_cast<std::uint8_t>(mode);
+}
+
+void RecordingServices::CountMoves() { engine::IsItFree(state_); }
+
+void RecordingServices::AskGameNumber() {
+  if (gameNumbers.empty()) return;
+  state_.board.GameNumber = gameNumbers.front();
+  gameNumbers.pop_front();
+}
+
+TempFolder::TempFolder() {
+  std::random_device entropy;
+  path_ = std::filesystem::temp_directory_path() /
+          ("pelmar-test-" + std::to_string(entropy()) + std::to_string(entropy()));
+  std::filesystem::create_directories(path_ / "Layouts");
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
+  std::filesystem::path file = path_ / name;
+  std::ofstream(file, std::ios::binary) << bytes;
+  return file.string();
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string BuiltLayout(const std::string& name) { return std::string(PELMAR_LAYOUTS) + "/" + name + ".lay"; }
+
+std::string TestLayout(const std::string& fileName) {
+  return std::string(PELMAR_TEST_DATA) + "/layouts/" + fileName;
+}
+
+::testing::AssertionResult BoardIsConsistent(const engine::Board& board) {
+  int onBoard = 0;
+  int groupCounts[36] = {};
+  for (int t = 1; t <= engine::MaxTiles; ++t) {
+    const engine::Position& p = board.TilePos[t];
+    if (!p.OnBoard()) continue;
+    ++onBoard;
+    ++groupCounts[engine::TileGroup(t)];
+    if (board.BoardGrid(p) != t)
+      return ::testing::AssertionFailure() << "tile " << t << " is not in the grid at its position";
+  }
+  for (int z = engine::TileGrid::MinZ; z <= engine::TileGrid::MaxZ; ++z)
+    for (int y = engine::TileGrid::MinY; y <= engine::TileGrid::MaxY; ++y)
+      for (int x = engine::TileGrid::MinX; x <= engine::TileGrid::MaxX; ++x) {
+        int v = board.BoardGrid(x, y, z);
+        if (v == 0) continue;
+        if (v > engine::MaxTiles || !(board.TilePos[v] == engine::Position{x, y, z}))
+          return ::testing::AssertionFailure()
+                 << "cell " << x << "," << y << "," << z << " holds " << v
+                 << " which is not placed there";
+      }
+  if (onBoard != board.TilesLeft)
+    return ::testing::AssertionFailure() << onBoard << " tiles on the board, TilesLeft "
+                                         << board.TilesLeft;
+  if (board.TileCount % 2 == 0)
+    for (int g = 0; g < 36; ++g)
+      if (groupCounts[g] % 2 != 0)
+        return ::testing::AssertionFailure() << "group " << g << " has " << groupCounts[g] << " tiles";
+  return ::testing::AssertionSuccess();
+}
+
+} // namespace testing_support
