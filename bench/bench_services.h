@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/free_rule.h"
+#include "engine/game_services.h"
+#include "engine/game_state.h"
+#include "platform/clock.h"
+#include "platform/ui.h"
+
+namespace bench {
+
+// Answers the rules' calls without a window, so a benchmark times the rules and nothing else.
+// The clock stands still: every deal here is a numbered game, seeded by its number.
+class BenchServices final : public engine::GameServices, platform::Ui, platform::Clock {
+public:
+  explicit BenchServices(engine::GameState& state) : state_(state) {}
+  platform::Ui& ui() override { return *this; }
+  platform::Clock& clock() override { return *this; }
+  void IM(int mode) override { state_.board.GameMode = static_cast<std::uint8_t>(mode); }
+  void FullRedraw() override {}
+  void RedrawTile(int) override {}
+  void ShowEmptyBoard() override {}
+  void Repaint() override {}
+  void ProcessMessages() override {}
+  void RefreshHighlightColour() override {}
+  void ShowPanelHOF() override {}
+  void ResetPauseCaptions() override {}
+  void CountMoves() override { engine::IsItFree(state_); }
+  void AskGameNumber() override {}
+  void LayoutAdded(int) override {}
+  void ShowMessage(const std::string&) override {}
+  bool AskOkCancel(const std::string&, const std::string&) override { return false; }
+  std::string AskSaveFileName(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  std::uint32_t TickCount() override { return 0; }
+  platform::TimeOfDay NowUtc() override { return {}; }
+
+private:
+  engine::GameState& state_;
+};
+
+} // namespace bench
