@@ -38,8 +38,13 @@ public:
   }
   std::uint8_t operator()(const Position& p) const { return (*this)(p.x, p.y, p.z); }
 
-  // Unchecked read for the hot paths; the caller guarantees the cell is in the probed range.
-  std::uint8_t At(int x, int y, int z) const { return cells_[Index(x, y, z)]; }
+  // Unchecked access for the hot paths by cell index and steps between neighbouring cells;
+  // the caller guarantees every cell it reaches lies in the probed range.
+  static constexpr int StepX = 1, StepY = MaxX - MinX + 1, StepZ = StepY * (MaxY - MinY + 1);
+  static constexpr int Index(int x, int y, int z) {
+    return (z - MinZ) * StepZ + (y - MinY) * StepY + (x - MinX);
+  }
+  std::uint8_t AtIndex(int i) const { return cells_[i]; }
 
   // Writes outside the probed range are dropped: nothing can land outside the array.
   void Set(int x, int y, int z, std::uint8_t v) {
@@ -50,11 +55,7 @@ public:
   void Clear() { cells_.fill(0); }
 
 private:
-  static constexpr int SpanX = MaxX - MinX + 1, SpanY = MaxY - MinY + 1, SpanZ = MaxZ - MinZ + 1;
-  static constexpr int Index(int x, int y, int z) {
-    return ((z - MinZ) * SpanY + (y - MinY)) * SpanX + (x - MinX);
-  }
-  std::array<std::uint8_t, SpanX * SpanY * SpanZ> cells_{};
+  std::array<std::uint8_t, StepZ*(MaxZ - MinZ + 1)> cells_{};
 };
 
 // A layout: 1 where a tile position is, 0 elsewhere, stored in the order of the .lay file
@@ -108,8 +109,12 @@ struct Board {
 };
 
 // Pixel mapping of zero-based grid values a = x-1, b = y-1, c = z-1 to the board picture.
-inline int CoordX(const Board& b, int a, int c) { return 20 * a + 6 * c + b.BoardLeft - 20; }
-inline int CoordY(const Board& b, int bRow, int c) { return 25 * bRow - 6 * c + b.BoardTop - 40; }
+inline int CoordX(const Board& b, int a, int c) {
+  return 20 * a + 6 * c + b.BoardLeft - 20;
+}
+inline int CoordY(const Board& b, int bRow, int c) {
+  return 25 * bRow - 6 * c + b.BoardTop - 40;
+}
 
 // The tile under a pointer position relative to the board origin, free or not; 0 for none.
 int WhatTileThere(const Board& board, int px, int py);

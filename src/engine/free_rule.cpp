@@ -6,30 +6,24 @@ namespace engine {
 
 namespace {
 
-// The neighbourhood of a tile anchored inside the box lies wholly within the grid's margin,
-// so the count that runs twenty times a second reads it unchecked.
-bool Empty3(const TileGrid& g, int x0, int y0, int dx, int dy, int z) {
-  return (g.At(x0, y0, z) | g.At(x0 + dx, y0 + dy, z) | g.At(x0 + 2 * dx, y0 + 2 * dy, z)) == 0;
-}
+// The neighbourhood of a tile anchored inside the box lies wholly within the grid's margin, so
+// the count that runs twenty times a second reads it unchecked, by fixed steps from the anchor.
+constexpr int SX = TileGrid::StepX, SY = TileGrid::StepY, SZ = TileGrid::StepZ;
 
-bool LeftOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x - 2, y - 1, 0, 1, z); }
-bool RightOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x + 2, y - 1, 0, 1, z); }
-bool TopOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x - 1, y - 2, 1, 0, z); }
-bool BottomOpen(const TileGrid& g, int x, int y, int z) { return Empty3(g, x - 1, y + 2, 1, 0, z); }
-
-bool CoverClear(const TileGrid& g, int x, int y, int z) {
-  if (z == GridLayers) return true; // nothing can lie above the top layer
-  for (int dy = -1; dy <= 1; ++dy)
-    if (!Empty3(g, x - 1, y + dy, 1, 0, z + 1)) return false;
-  return true;
+bool Empty3(const TileGrid& g, int first, int step) {
+  return (g.AtIndex(first) | g.AtIndex(first + step) | g.AtIndex(first + 2 * step)) == 0;
 }
 
 // Positions outside the anchor box are never free: no tile can be anchored there.
 bool FreeBySides(const TileGrid& g, int x, int y, int z, bool vertical) {
   if (!TileGrid::InAnchorBox(x, y, z)) return false;
-  bool sideOpen = vertical ? TopOpen(g, x, y, z) || BottomOpen(g, x, y, z)
-                           : LeftOpen(g, x, y, z) || RightOpen(g, x, y, z);
-  return sideOpen && CoverClear(g, x, y, z);
+  const int i = TileGrid::Index(x, y, z);
+  bool sideOpen = vertical ? Empty3(g, i - SX - 2 * SY, SX) || Empty3(g, i - SX + 2 * SY, SX)
+                           : Empty3(g, i - 2 * SX - SY, SY) || Empty3(g, i + 2 * SX - SY, SY);
+  if (!sideOpen) return false;
+  if (z == GridLayers) return true; // nothing can lie above the top layer
+  const int above = i + SZ - SX;
+  return Empty3(g, above - SY, SX) && Empty3(g, above, SX) && Empty3(g, above + SY, SX);
 }
 
 bool DispoWith(const Board& board, int t, bool vertical) {
@@ -41,9 +35,13 @@ bool DispoWith(const Board& board, int t, bool vertical) {
 
 } // namespace
 
-bool Dispo(const Board& board, int t) { return DispoWith(board, t, false); }
+bool Dispo(const Board& board, int t) {
+  return DispoWith(board, t, false);
+}
 
-bool Dispo_Vertical(const Board& board, int t) { return DispoWith(board, t, true); }
+bool Dispo_Vertical(const Board& board, int t) {
+  return DispoWith(board, t, true);
+}
 
 bool IsPositionFree(const TileGrid& grid, int x, int y, int z) {
   if (x == 0 || y == 0 || z == 0) return false;
@@ -66,8 +64,11 @@ void IsItFree(GameState& state) {
   b.FreeCount = 0;
   b.MovesLeft = 0;
   int count = b.TileCount < MaxTiles ? b.TileCount : MaxTiles;
+  // The mode was checked above, so the per-tile test skips straight to the board.
   for (int t = 1; t <= count; ++t) {
-    if (DispoWith(b, t, vertical)) b.FreeList[++b.FreeCount] = static_cast<std::uint8_t>(t);
+    const Position& p = b.TilePos[t];
+    if ((p.x != 0 || p.y != 0) && FreeBySides(b.BoardGrid, p.x, p.y, p.z, vertical))
+      b.FreeList[++b.FreeCount] = static_cast<std::uint8_t>(t);
   }
   // The free tiles of a group stand together, so adjacent equal groups count the moves:
   // n free tiles of one group make n - 1 moves.

@@ -28,7 +28,11 @@ bool IsPlainText(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
     auto u = static_cast<unsigned char>(s[i]);
     if ((u < 0x20 && u != '\t') || u == 0x7F) return false;
-    int continuation = u < 0x80 ? 0 : (u >> 5) == 0x6 ? 1 : (u >> 4) == 0xE ? 2 : (u >> 3) == 0x1E ? 3 : -1;
+    int continuation = u < 0x80           ? 0
+                       : (u >> 5) == 0x6  ? 1
+                       : (u >> 4) == 0xE  ? 2
+                       : (u >> 3) == 0x1E ? 3
+                                          : -1;
     if (continuation < 0 || i + continuation >= s.size()) return false;
     for (int k = 1; k <= continuation; ++k)
       if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
@@ -112,7 +116,8 @@ ParsedLayout ParseLay(std::string_view text) {
   }
   parsed.outcome = ParsedLayout::Outcome::Ok;
   parsed.name = name;
-  if (lines.size() > 3 && !lines[3].empty()) parsed.warnings.push_back("text after line 3 is ignored");
+  if (lines.size() > 3 && !lines[3].empty())
+    parsed.warnings.push_back("text after line 3 is ignored");
   CheckPositionCount(parsed);
   return parsed;
 }

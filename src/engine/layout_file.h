@@ -19,8 +19,8 @@ struct ParsedLayout {
   Outcome outcome = Outcome::Broken;
   LayoutGrid cells;
   std::string name;
-  std::string header; // line 1 as read, for the wrong-header message
-  std::string fault;  // why a broken file is refused, for the player
+  std::string header;                // line 1 as read, for the wrong-header message
+  std::string fault;                 // why a broken file is refused, for the player
   std::vector<std::string> warnings; // accepted, but worth a layout maker's attention
 };
 

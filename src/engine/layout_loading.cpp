@@ -17,7 +17,9 @@ struct CurrentLayout {
   std::string path;
   int index;
   int checked;
-  static CurrentLayout Of(const LayoutState& l) { return {l.LayoutPath, l.LayoutIndex, l.CheckedEntry}; }
+  static CurrentLayout Of(const LayoutState& l) {
+    return {l.LayoutPath, l.LayoutIndex, l.CheckedEntry};
+  }
   void Restore(LayoutState& l) const {
     l.LayoutPath = path;
     l.LayoutIndex = index;
@@ -27,7 +29,9 @@ struct CurrentLayout {
 
 bool ReadLayoutFile(GameServices& services, const std::string& path, platform::FileRead& file) {
   file = platform::ReadWholeFile(path, MaxLayoutFileBytes);
-  if (!file.ok) services.ui().ShowMessage("Unable to read the layout file \"" + path + "\": " + file.error + ".");
+  if (!file.ok)
+    services.ui().ShowMessage("Unable to read the layout file \"" + path + "\": " + file.error +
+                              ".");
   return file.ok;
 }
 
@@ -71,7 +75,8 @@ bool RunLayoutOnce(GameState& state, GameServices& services, const std::string& 
   case ParsedLayout::Outcome::WrongHeader:
     break;
   }
-  services.ui().ShowMessage("You are trying to play a layout intended for use with " + parsed.header);
+  services.ui().ShowMessage("You are trying to play a layout intended for use with " +
+                            parsed.header);
   if (!mayFallBack) return false; // a broken fallback must not send us round again
 
   LayoutState& layouts = state.layouts;
@@ -131,8 +136,9 @@ bool SaveLayout(GameState& state, GameServices& services) {
   LayoutState& layouts = state.layouts;
   platform::Ui& ui = services.ui();
   if (layouts.LayoutPath.empty())
-    layouts.LayoutPath = ui.AskSaveFileName("Please choose a name for your layout file",
-                                            "LAY Layout files (*.lay)|*.lay", layouts.LayoutsFolder());
+    layouts.LayoutPath =
+        ui.AskSaveFileName("Please choose a name for your layout file",
+                           "LAY Layout files (*.lay)|*.lay", layouts.LayoutsFolder());
   if (layouts.LayoutPath.empty() || layouts.LayoutPath == "Temporary") {
     layouts.LayoutPath = layouts.LayoutsFolder() + "Temporary";
     ui.ShowMessage("Layout saved as \"Temporary.lay\". Click on \"Edit layout\" to call the layout "

@@ -8,7 +8,8 @@
 namespace engine {
 
 // What the status line shows after the last layout was read at start-up.
-inline const char* const StartupBanner = "Pelmar 7.77 - six tile games, made with care by the Pelmar team";
+inline const char* const StartupBanner =
+    "Pelmar 7.77 - six tile games, made with care by the Pelmar team";
 
 // Reads a .lay file into LayoutCells and, unless starting up, begins a game on it. A file of
 // another version falls back to "Traditional" once; a file that cannot be read or breaks the

@@ -9,7 +9,9 @@ namespace engine {
 
 namespace {
 
-bool OnTile(const TileGrid& grid, int x, int y, int z) { return grid(x, y, z) != 0; }
+bool OnTile(const TileGrid& grid, int x, int y, int z) {
+  return grid(x, y, z) != 0;
+}
 
 void SwapShuffle(GameState& state, GameServices& services) {
   Board& b = state.board;

@@ -25,11 +25,11 @@ constexpr std::array<FaceCellXY, PictureCount + 1> MakeFaceCell() {
   auto at = [&](int p, int x, int y) {
     cells[p] = {static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)};
   };
-  for (int p = 1; p <= 9; ++p) at(p, 40 * (p - 1), 100);   // craks
-  for (int p = 10; p <= 18; ++p) at(p, 40 * (p - 10), 50); // bamboos
-  for (int p = 19; p <= 27; ++p) at(p, 40 * (p - 19), 0);  // dots
-  for (int p = 28; p <= 31; ++p) at(p, 40 * (p - 28), 200); // flowers
-  for (int p = 32; p <= 35; ++p) at(p, 40 * (p - 32), 150); // seasons
+  for (int p = 1; p <= 9; ++p) at(p, 40 * (p - 1), 100);          // craks
+  for (int p = 10; p <= 18; ++p) at(p, 40 * (p - 10), 50);        // bamboos
+  for (int p = 19; p <= 27; ++p) at(p, 40 * (p - 19), 0);         // dots
+  for (int p = 28; p <= 31; ++p) at(p, 40 * (p - 28), 200);       // flowers
+  for (int p = 32; p <= 35; ++p) at(p, 40 * (p - 32), 150);       // seasons
   for (int p = 36; p <= 38; ++p) at(p, 160 + 40 * (p - 36), 200); // dragons
   for (int p = 39; p <= 42; ++p) at(p, 160 + 40 * (p - 39), 150); // winds
   return cells;

@@ -183,7 +183,8 @@ TEST(WinnableDealTest, ALayoutThatCanNeverBeEmptiedFallsBackToThePlainDeal) {
     BeginGame(*table.state, table.services);
     EXPECT_TRUE(BoardIsConsistent(table.state->board));
     EXPECT_EQ(table.state->board.TilesLeft, layout.Positions());
-    for (int t = 1; t <= layout.Positions(); ++t) EXPECT_TRUE(table.state->board.TilePos[t].OnBoard());
+    for (int t = 1; t <= layout.Positions(); ++t)
+      EXPECT_TRUE(table.state->board.TilePos[t].OnBoard());
 
     Table again(layout);
     again.Numbered(17, true);
@@ -209,7 +210,8 @@ TEST(BeginGameTest, StatusLineAndClock) {
       {"the no-moves swing gives way", false, NoMoreMoves, 7, "New game started."},
       {"a message still sliding in stays", false, "Layout \u201CPyramid\u201D selected.", 20,
        "Layout \u201CPyramid\u201D selected."},
-      {"a numbered game announces its number", true, "", 1, "Specific Board started. Random Seed #42"},
+      {"a numbered game announces its number", true, "", 1,
+       "Specific Board started. Random Seed #42"},
   };
   for (const Case& c : cases) {
     Table table(layout);
@@ -229,10 +231,10 @@ TEST(BeginGameTest, LayoutIndexAndModes) {
     int mode, index, checked, lastBoard;
     int expectedIndex, expectedMode;
   } cases[] = {
-      {ModeGamesPanel, 3, 2, 5, 3, ModeSolitaire},  // a layout number stays
-      {ModeRivers, 1001, 2, 5, 2, ModeSolitaire},   // a game code: the checked layout
-      {ModeRivers, 1040, 0, 5, 5, ModeSolitaire},   // none checked: the last board
-      {ModeEditor, 4, 4, 1, 4, ModeEditor},         // the editor keeps its mode
+      {ModeGamesPanel, 3, 2, 5, 3, ModeSolitaire}, // a layout number stays
+      {ModeRivers, 1001, 2, 5, 2, ModeSolitaire},  // a game code: the checked layout
+      {ModeRivers, 1040, 0, 5, 5, ModeSolitaire},  // none checked: the last board
+      {ModeEditor, 4, 4, 1, 4, ModeEditor},        // the editor keeps its mode
   };
   for (const Case& c : cases) {
     Table table(layout);

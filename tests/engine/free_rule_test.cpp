@@ -11,7 +11,8 @@ struct Placed {
   int tile, x, y, z;
 };
 
-std::unique_ptr<GameState> StateWith(std::initializer_list<Placed> tiles, int mode = ModeSolitaire) {
+std::unique_ptr<GameState> StateWith(std::initializer_list<Placed> tiles,
+                                     int mode = ModeSolitaire) {
   auto state = std::make_unique<GameState>();
   Board& b = state->board;
   b.GameMode = static_cast<std::uint8_t>(mode);
@@ -35,19 +36,30 @@ TEST(FreeRule, SidesAndCover) {
   const FreedomCase cases[] = {
       {"alone", {{1, 10, 10, 1}}, true, true},
       {"left neighbour only", {{1, 10, 10, 1}, {2, 8, 10, 1}}, true, true},
-      {"both sides taken, nothing above", {{1, 10, 10, 1}, {2, 8, 10, 1}, {3, 12, 10, 1}}, false, true},
+      {"both sides taken, nothing above",
+       {{1, 10, 10, 1}, {2, 8, 10, 1}, {3, 12, 10, 1}},
+       false,
+       true},
       {"left half a row up, right half a row down",
-       {{1, 10, 10, 1}, {2, 8, 9, 1}, {3, 12, 11, 1}}, false, true},
+       {{1, 10, 10, 1}, {2, 8, 9, 1}, {3, 12, 11, 1}},
+       false,
+       true},
       {"neighbours a full tile row away do not block",
-       {{1, 10, 10, 1}, {2, 8, 8, 1}, {3, 12, 12, 1}}, true, true},
+       {{1, 10, 10, 1}, {2, 8, 8, 1}, {3, 12, 12, 1}},
+       true,
+       true},
       {"top and bottom taken", {{1, 10, 10, 1}, {2, 10, 8, 1}, {3, 10, 12, 1}}, true, false},
       {"top half a tile left, bottom half right",
-       {{1, 10, 10, 1}, {2, 9, 8, 1}, {3, 11, 12, 1}}, true, false},
+       {{1, 10, 10, 1}, {2, 9, 8, 1}, {3, 11, 12, 1}},
+       true,
+       false},
       {"covered from above, offset by half a tile", {{1, 10, 10, 4}, {2, 11, 9, 5}}, false, false},
       {"above but two half-tiles away", {{1, 10, 10, 4}, {2, 12, 10, 5}}, true, true},
       {"top layer with one side open", {{1, 10, 10, 5}, {2, 8, 10, 5}}, true, true},
-      {"top layer boxed in", {{1, 10, 10, 5}, {2, 8, 10, 5}, {3, 12, 10, 5}, {4, 10, 8, 5}, {5, 10, 12, 5}},
-       false, false},
+      {"top layer boxed in",
+       {{1, 10, 10, 5}, {2, 8, 10, 5}, {3, 12, 10, 5}, {4, 10, 8, 5}, {5, 10, 12, 5}},
+       false,
+       false},
       {"at the edge of the box", {{1, 1, 1, 1}, {2, 3, 1, 1}}, true, true},
       {"a tile two layers up does not cover", {{1, 10, 10, 1}, {2, 10, 10, 3}}, true, true},
   };
@@ -85,12 +97,21 @@ TEST(MoveCount, AdjacentFreeTilesOfOneGroupMakeMoves) {
     std::vector<int> list;
   } cases[] = {
       {"three of a group and one other",
-       {{5, 2, 2, 1}, {6, 6, 2, 1}, {7, 10, 2, 1}, {9, 14, 2, 1}}, 4, 2, {5, 6, 7, 9}},
+       {{5, 2, 2, 1}, {6, 6, 2, 1}, {7, 10, 2, 1}, {9, 14, 2, 1}},
+       4,
+       2,
+       {5, 6, 7, 9}},
       {"four of a group make three moves",
-       {{1, 2, 2, 1}, {2, 6, 2, 1}, {3, 10, 2, 1}, {4, 14, 2, 1}}, 4, 3, {1, 2, 3, 4}},
+       {{1, 2, 2, 1}, {2, 6, 2, 1}, {3, 10, 2, 1}, {4, 14, 2, 1}},
+       4,
+       3,
+       {1, 2, 3, 4}},
       {"one free tile", {{12, 2, 2, 1}}, 1, 0, {12}},
       {"a blocked middle tile is left out",
-       {{1, 2, 2, 1}, {2, 4, 2, 1}, {3, 6, 2, 1}, {8, 20, 2, 1}}, 3, 1, {1, 3, 8}},
+       {{1, 2, 2, 1}, {2, 4, 2, 1}, {3, 6, 2, 1}, {8, 20, 2, 1}},
+       3,
+       1,
+       {1, 3, 8}},
       {"groups next to each other do not mix", {{4, 2, 2, 1}, {5, 6, 2, 1}}, 2, 0, {4, 5}},
   };
   for (const auto& c : cases) {
@@ -132,9 +153,12 @@ TEST(VerticalClickTest, AsksInSolitaireTogglesOnPanelsIgnoresOtherGames) {
     bool toggled, newGame;
     int questions;
   } cases[] = {
-      {ModeSolitaire, {true}, true, true, 1},   {ModeSolitaire, {false}, false, false, 1},
-      {ModeNone, {}, true, false, 0},           {ModeGamesPanel, {}, true, false, 0},
-      {ModeTwoPlayers, {true}, false, false, 0}, {ModeRivers, {true}, false, false, 0},
+      {ModeSolitaire, {true}, true, true, 1},
+      {ModeSolitaire, {false}, false, false, 1},
+      {ModeNone, {}, true, false, 0},
+      {ModeGamesPanel, {}, true, false, 0},
+      {ModeTwoPlayers, {true}, false, false, 0},
+      {ModeRivers, {true}, false, false, 0},
       {ModePaused, {true}, false, false, 0},
   };
   for (const Case& c : cases) {

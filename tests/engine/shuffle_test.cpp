@@ -56,7 +56,8 @@ struct Game {
     std::set<std::tuple<int, int, int>> cells;
     for (int t = 1; t <= MaxTiles; ++t)
       if (state->board.TilePos[t].OnBoard())
-        cells.insert({state->board.TilePos[t].x, state->board.TilePos[t].y, state->board.TilePos[t].z});
+        cells.insert(
+            {state->board.TilePos[t].x, state->board.TilePos[t].y, state->board.TilePos[t].z});
     return cells;
   }
 };
@@ -66,7 +67,8 @@ TEST(ShuffleTest, BothShufflesKeepTheBoardAndItsHistory) {
     for (int number : {3, 30, 300}) {
       Game game(number);
       game.state->options.Shuffable = winnable;
-      for (int i = 0; i < 20 && game.PlayOneMove(); ++i) {}
+      for (int i = 0; i < 20 && game.PlayOneMove(); ++i) {
+      }
       const Board& b = game.state->board;
       MoveHistory history = b.History;
       int tilesLeft = b.TilesLeft;
@@ -97,19 +99,22 @@ TEST(ShuffleTest, MessagesAndPenalties) {
   struct Case {
     int mode;
     bool winnable;
-  } cases[] = {{ModeSolitaire, false}, {ModeSolitaire, true}, {ModeTwoPlayers, false},
-               {ModeTwoPlayers, true}, {ModeRivers, true}};
+  } cases[] = {{ModeSolitaire, false},
+               {ModeSolitaire, true},
+               {ModeTwoPlayers, false},
+               {ModeTwoPlayers, true},
+               {ModeRivers, true}};
   for (const Case& c : cases) {
     Game game(77, c.mode);
     game.state->options.Shuffable = c.winnable;
     game.state->scoring.PenaltySeconds = 5;
     Shuffle1Click(*game.state, game.services);
     int moves = game.state->board.MovesLeft;
-    std::string expected =
-        c.mode == ModeRivers ? "Tiles shuffled. 40 seconds penalty."
-        : moves == 1         ? "Tiles shuffled. 1 new move found."
-        : moves >= 2         ? "Tiles shuffled. " + std::to_string(moves) + " new moves found."
-                             : "No moves found. Try to press Back a few times.";
+    std::string expected = c.mode == ModeRivers ? "Tiles shuffled. 40 seconds penalty."
+                           : moves == 1         ? "Tiles shuffled. 1 new move found."
+                           : moves >= 2
+                               ? "Tiles shuffled. " + std::to_string(moves) + " new moves found."
+                               : "No moves found. Try to press Back a few times.";
     EXPECT_EQ(game.state->status.StatusMessage, expected) << "mode " << c.mode;
     int penalty = c.mode == ModeRivers ? 40 : c.mode == ModeSolitaire ? 10 * moves : 0;
     EXPECT_EQ(game.state->scoring.PenaltySeconds, 5 + penalty) << "mode " << c.mode;
@@ -181,7 +186,8 @@ TEST(ShuffleTest, WinnableShuffleLeavesAClearableBoard) {
     Shuffle1Click(*game.state, game.services);
     EXPECT_TRUE(BoardIsConsistent(game.state->board));
     EXPECT_GE(game.state->board.MovesLeft, 1) << "game " << number;
-    while (game.PlayOneMove()) {}
+    while (game.PlayOneMove()) {
+    }
     cleared += game.state->board.TilesLeft == 0;
   }
   EXPECT_GT(cleared, 0);

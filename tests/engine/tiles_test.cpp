@@ -15,10 +15,10 @@ TEST(Tiles, MatchingFollowsGroupsNotPictures) {
     int a, b;
     bool match;
   } cases[] = {
-      {1, 4, true},      {4, 5, false},     {109, 112, true}, // flowers: different pictures, one group
-      {112, 113, false}, {113, 116, true},                    // flower against season, seasons
-      {116, 117, false}, {117, 120, true},  {120, 121, false},
-      {141, 144, true},  {36, 37, false},
+      {1, 4, true},      {4, 5, false},    {109, 112, true}, // flowers: different pictures, one
+                                                             // group
+      {112, 113, false}, {113, 116, true},                   // flower against season, seasons
+      {116, 117, false}, {117, 120, true}, {120, 121, false}, {141, 144, true}, {36, 37, false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(TileGroup(c.a) == TileGroup(c.b), c.match) << c.a << " and " << c.b;
@@ -42,8 +42,8 @@ TEST(Tiles, EveryPictureHasItsCopies) {
 TEST(Tiles, PictureCellsOfTheTilesetSheet) {
   struct Case {
     int picture, x, y;
-  } cases[] = {{1, 0, 100},   {9, 320, 100}, {10, 0, 50},   {18, 320, 50},  {19, 0, 0},
-               {27, 320, 0},  {28, 0, 200},  {31, 120, 200}, {32, 0, 150},  {35, 120, 150},
+  } cases[] = {{1, 0, 100},    {9, 320, 100},  {10, 0, 50},    {18, 320, 50}, {19, 0, 0},
+               {27, 320, 0},   {28, 0, 200},   {31, 120, 200}, {32, 0, 150},  {35, 120, 150},
                {36, 160, 200}, {38, 240, 200}, {39, 160, 150}, {42, 280, 150}};
   for (const Case& c : cases) {
     EXPECT_EQ(FaceCell[c.picture].x, c.x) << "picture " << c.picture;
@@ -81,7 +81,8 @@ TEST(WhatTileThereTest, HitRectangleIsTheDrawnTile) {
   board.BoardGrid.Set(2, 3, 1, 17);
   Hit hits[] = {{-6, 10, 17}, {39, 65, 17}, {-7, 10, 0}, {-6, 9, 0},
                 {40, 30, 0},  {10, 66, 0},  {0, 10, 17}, {20, 40, 17}};
-  for (const Hit& h : hits) EXPECT_EQ(WhatTileThere(board, h.px, h.py), h.tile) << h.px << "," << h.py;
+  for (const Hit& h : hits)
+    EXPECT_EQ(WhatTileThere(board, h.px, h.py), h.tile) << h.px << "," << h.py;
   // The face's top-left corner in board picture pixels, from zero-based grid values.
   EXPECT_EQ(CoordX(board, 2 - 1, 1 - 1), board.BoardLeft);
   EXPECT_EQ(CoordY(board, 3 - 1, 1 - 1), board.BoardTop + 10);
@@ -98,8 +99,8 @@ TEST(WhatTileThereTest, OverlapsGoToHigherLayersThenSmallerXThenLargerY) {
 
   Board same;
   same.BoardGrid.Set(10, 5, 1, 3);
-  same.BoardGrid.Set(11, 5, 1, 4); // same layer, x one apart
-  same.BoardGrid.Set(10, 6, 1, 5); // same column, one row down
+  same.BoardGrid.Set(11, 5, 1, 4);                         // same layer, x one apart
+  same.BoardGrid.Set(10, 6, 1, 5);                         // same column, one row down
   int px = 20 * 11 + 6 - 52 + 1, py = 25 * 6 - 6 - 59 + 1; // inside all three
   EXPECT_EQ(WhatTileThere(same, px, py), 5);
   same.BoardGrid.Set(10, 6, 1, 0);

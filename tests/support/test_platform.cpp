@@ -34,7 +34,9 @@ void RecordingServices::IM(int mode) {
   state_.board.GameMode = static_cast<std::uint8_t>(mode);
 }
 
-void RecordingServices::CountMoves() { engine::IsItFree(state_); }
+void RecordingServices::CountMoves() {
+  engine::IsItFree(state_);
+}
 
 void RecordingServices::AskGameNumber() {
   if (gameNumbers.empty()) return;
@@ -67,7 +69,9 @@ std::string ReadText(const std::filesystem::path& path) {
   return text.str();
 }
 
-std::string BuiltLayout(const std::string& name) { return std::string(PELMAR_LAYOUTS) + "/" + name + ".lay"; }
+std::string BuiltLayout(const std::string& name) {
+  return std::string(PELMAR_LAYOUTS) + "/" + name + ".lay";
+}
 
 std::string TestLayout(const std::string& fileName) {
   return std::string(PELMAR_TEST_DATA) + "/layouts/" + fileName;
@@ -90,17 +94,17 @@ std::string TestLayout(const std::string& fileName) {
         int v = board.BoardGrid(x, y, z);
         if (v == 0) continue;
         if (v > engine::MaxTiles || !(board.TilePos[v] == engine::Position{x, y, z}))
-          return ::testing::AssertionFailure()
-                 << "cell " << x << "," << y << "," << z << " holds " << v
-                 << " which is not placed there";
+          return ::testing::AssertionFailure() << "cell " << x << "," << y << "," << z << " holds "
+                                               << v << " which is not placed there";
       }
   if (onBoard != board.TilesLeft)
-    return ::testing::AssertionFailure() << onBoard << " tiles on the board, TilesLeft "
-                                         << board.TilesLeft;
+    return ::testing::AssertionFailure()
+           << onBoard << " tiles on the board, TilesLeft " << board.TilesLeft;
   if (board.TileCount % 2 == 0)
     for (int g = 0; g < 36; ++g)
       if (groupCounts[g] % 2 != 0)
-        return ::testing::AssertionFailure() << "group " << g << " has " << groupCounts[g] << " tiles";
+        return ::testing::AssertionFailure()
+               << "group " << g << " has " << groupCounts[g] << " tiles";
   return ::testing::AssertionSuccess();
 }
 

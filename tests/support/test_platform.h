@@ -58,9 +58,9 @@ public:
   ManualClock& manualClock() { return clock_; }
 
   int fullRedraws = 0, tileRedraws = 0, emptyBoards = 0, repaints = 0;
-  std::vector<int> modes;         // every mode switched to, in order
+  std::vector<int> modes; // every mode switched to, in order
   std::vector<int> addedLayouts;
-  std::deque<int> gameNumbers;    // answers of the game number dialog
+  std::deque<int> gameNumbers; // answers of the game number dialog
 
 private:
   engine::GameState& state_;

@@ -32,8 +32,8 @@ ParsedLayout ParseLayoutDrawing(std::string_view text) {
       named = true;
     } else if (line.starts_with("layer ")) {
       if (layer != 0 && row != engine::GridHeight)
-        return Broken(lineNumber, "layer " + std::to_string(layer) + " has " +
-                                      std::to_string(row) + " rows instead of 20");
+        return Broken(lineNumber, "layer " + std::to_string(layer) + " has " + std::to_string(row) +
+                                      " rows instead of 20");
       std::string number(line.substr(6));
       if (number.size() != 1 || number[0] < '1' || number[0] > '5')
         return Broken(lineNumber, "layers are numbered 1 to 5");
@@ -43,8 +43,8 @@ ParsedLayout ParseLayoutDrawing(std::string_view text) {
       if (layer == 0) return Broken(lineNumber, "a row before the first \"layer N\" line");
       if (row == engine::GridHeight) return Broken(lineNumber, "more than 20 rows in a layer");
       if (line.size() != engine::GridWidth)
-        return Broken(lineNumber, "a row has " + std::to_string(line.size()) +
-                                      " characters instead of 34");
+        return Broken(lineNumber,
+                      "a row has " + std::to_string(line.size()) + " characters instead of 34");
       ++row;
       for (int x = 1; x <= engine::GridWidth; ++x) {
         char c = line[x - 1];

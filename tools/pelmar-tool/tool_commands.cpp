@@ -45,8 +45,7 @@ public:
   void LayoutAdded(int) override {}
   void ShowMessage(const std::string&) override {}
   bool AskOkCancel(const std::string&, const std::string&) override { return false; }
-  std::string AskSaveFileName(const std::string&, const std::string&,
-                               const std::string&) override {
+  std::string AskSaveFileName(const std::string&, const std::string&, const std::string&) override {
     return {};
   }
   std::uint32_t TickCount() override { return 0; }
@@ -57,7 +56,8 @@ private:
 };
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
-  return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+  return s.size() >= suffix.size() &&
+         s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // Reads a layout the way the game does; drawings are the tool's own source format. A .shp
@@ -78,7 +78,8 @@ ParsedLayout ReadLayout(const std::string& path) {
   ParsedLayout parsed = engine::ParseLay(file.bytes);
   if (parsed.outcome == ParsedLayout::Outcome::WrongHeader) {
     parsed.outcome = ParsedLayout::Outcome::Broken;
-    parsed.fault = "its version header \"" + parsed.header + "\" is not \"Pelmar 3.0\" or \"Pelmar 6.0\"";
+    parsed.fault =
+        "its version header \"" + parsed.header + "\" is not \"Pelmar 3.0\" or \"Pelmar 6.0\"";
   }
   return parsed;
 }
