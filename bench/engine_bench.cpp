@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "allocation_counter.h"
-#include "bench_services.h"
 #include "engine/board.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/game_state.h"
 #include "engine/layout_file.h"
 #include "platform/files.h"
+#include "quiet_services.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ std::unique_ptr<GameState> NewGame(bool winnable) {
 }
 
 void BeginNumberedGame(GameState& game, int number) {
-  bench::BenchServices services(game);
+  tool::QuietServices services(game);
   game.board.GameNumber = number;
   engine::BeginGame(game, services);
 }
@@ -163,7 +163,7 @@ void BM_PlainDeal(benchmark::State& st) {
   if (!HaveLayout(st)) return;
   auto game = NewGame(false);
   game->board.GameMode = engine::ModeSolitaire;
-  bench::BenchServices services(*game);
+  tool::QuietServices services(*game);
   engine::Board& b = game->board;
   int number = 0;
   const std::uint64_t before = bench::AllocationCount();
@@ -216,7 +216,7 @@ template <typename T> double Median(const std::vector<T>& sorted) {
 void BM_WinnableRestartsOver1000Games(benchmark::State& st) {
   if (!HaveLayout(st)) return;
   auto game = NewGame(true);
-  bench::BenchServices services(*game);
+  tool::QuietServices services(*game);
   std::vector<int> restarts;
   std::vector<double> micros;
   int fallbacks = 0, incomplete = 0;

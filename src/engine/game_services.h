@@ -7,6 +7,9 @@
 
 namespace engine {
 
+// The built-in sound effects.
+enum class Sound { Select, Done, NoWay };
+
 // What the rules need from the layers above them: drawing, mode switching, dialogs and the
 // counts of other games. The application object implements it; tests record the calls.
 class GameServices {
@@ -20,7 +23,10 @@ public:
   virtual void IM(int newMode) = 0;
 
   virtual void FullRedraw() = 0;
+  // Refreshes the area of one tile at its current position.
   virtual void RedrawTile(int tile) = 0;
+  // Refreshes only the face of one tile, for the pointer highlight.
+  virtual void HLRedrawTile(int tile) = 0;
   // Wipes the board picture back to the clean background.
   virtual void ShowEmptyBoard() = 0;
   // Shows the composed board now, for animations that run inside one event.
@@ -31,6 +37,14 @@ public:
   virtual void ShowPanelHOF() = 0;
   // Pause captions back to their playing texts ("&Pause", "Pause").
   virtual void ResetPauseCaptions() = 0;
+
+  // Plays a sound effect when "Play sound effects" is checked; returns at once.
+  virtual void PlayWave(Sound sound) = 0;
+
+  // A finished board: records the result, shows it and returns to the games panel.
+  virtual void GameOver() = 0;
+  // Abandons the running game without a result and returns to the games panel.
+  virtual void Stop() = 0;
 
   // Counts free tiles and moves by the rule of the current game.
   virtual void CountMoves() = 0;

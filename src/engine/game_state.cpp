@@ -2,9 +2,15 @@
 
 namespace engine {
 
+int CharacterCount(std::string_view text) {
+  int count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
 void ShowStatus(StatusLine& status, const std::string& text) {
   status.StatusMessage = text;
-  status.StatusLength = static_cast<int>(text.size());
+  status.StatusLength = CharacterCount(text);
   status.StatusScrollPos = status.StatusLength;
 }
 

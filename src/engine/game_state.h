@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/options.h"
 #include "engine/random.h"
 
 namespace engine {
@@ -29,15 +31,6 @@ enum Mode : std::uint8_t {
 // LayoutIndex values from here on name another game's table, not a layout.
 constexpr int FirstGameCode = 1000;
 
-// The check marks the rules read; the menus and the settings file bind to these fields.
-struct Options {
-  bool Vertical = false;    // "Vertical Variation"
-  bool Winnable = false;    // "Winnable Layouts (in at least one way)"
-  bool Shuffable = true;    // "Winnable Shuffles (in at least one way)"
-  bool Animate = false;     // "Animate Board while building the tiles"
-  bool RandomSeed1 = false; // hidden: the current game is a numbered one
-};
-
 // The game clock and result.
 struct Scoring {
   int GameScore = 0;
@@ -46,6 +39,15 @@ struct Scoring {
   std::uint8_t CurrentPlayer = 0;
   std::uint32_t TurnStartTick1 = 0, TurnStartTick2 = 0;
   int PlayerTime1 = 0, PlayerTime2 = 0;
+  // What a pause froze: the elapsed game time, or each player's current turn.
+  int PausedElapsed = 0;
+  int PausedTurn1 = 0, PausedTurn2 = 0;
+};
+
+// The tile under the pointer and the one drawn with the pointer highlight.
+struct PointerState {
+  int PointedTile = 0, PrevPointedTile = 0;
+  std::uint8_t HoverTile = 0;
 };
 
 // The status line's message; the 50 ms clock slides it in from StatusScrollPos.
@@ -58,6 +60,9 @@ struct StatusLine {
 };
 
 inline const char* const NoMoreMoves = "      SORRY, NO MORE MOVES !!";
+
+// The number of characters (not bytes) of a UTF-8 text: the status line slides by characters.
+int CharacterCount(std::string_view text);
 
 // The one way to put a message on the status line: it starts by showing only its last character.
 void ShowStatus(StatusLine& status, const std::string& text);
@@ -85,6 +90,7 @@ struct GameState {
   Generator rng;
   Scoring scoring;
   StatusLine status;
+  PointerState pointer;
   int LastBoard = 1;
   int LastHallRank = 0;
 };

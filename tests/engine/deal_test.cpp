@@ -98,7 +98,7 @@ TEST(DealTest, AGameNumberGivesTheSameDealWithOrWithoutAnimation) {
       table.state->options.Animate = animate;
       table.state->rng.RandSeed = animate ? 7 : 99; // whatever came before does not matter
       BeginGame(*table.state, table.services);
-      EXPECT_EQ(table.services.tileRedraws, 0) << "numbered deals are not animated";
+      EXPECT_EQ(table.services.redrawnTiles.size(), 0u) << "numbered deals are not animated";
       deals.push_back(table.Positions());
     }
     EXPECT_EQ(deals[0], deals[1]);
@@ -118,7 +118,7 @@ TEST(DealTest, UnnumberedDealsAreSeededFromTheClockAndAnimated) {
   clockSeeded.state->board.GameMode = ModeSolitaire;
   clockSeeded.state->board.GameNumber = 5; // ignored: "Random Seed" is not checked
   BeginGame(*clockSeeded.state, clockSeeded.services);
-  EXPECT_EQ(clockSeeded.services.tileRedraws, 144);
+  EXPECT_EQ(clockSeeded.services.redrawnTiles.size(), 144u);
 
   // A number of 0 or below with "Random Seed" checked deals from the clock too.
   Table zero(traditional);

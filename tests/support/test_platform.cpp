@@ -34,6 +34,11 @@ void RecordingServices::IM(int mode) {
   state_.board.GameMode = static_cast<std::uint8_t>(mode);
 }
 
+void RecordingServices::Stop() {
+  ++stops;
+  IM(engine::ModeGamesPanel);
+}
+
 void RecordingServices::CountMoves() {
   engine::IsItFree(state_);
 }

@@ -43,13 +43,17 @@ public:
   platform::Clock& clock() override { return clock_; }
   void IM(int mode) override;
   void FullRedraw() override { ++fullRedraws; }
-  void RedrawTile(int) override { ++tileRedraws; }
+  void RedrawTile(int tile) override { redrawnTiles.push_back(tile); }
+  void HLRedrawTile(int tile) override { highlightRedraws.push_back(tile); }
   void ShowEmptyBoard() override { ++emptyBoards; }
   void Repaint() override { ++repaints; }
   void ProcessMessages() override {}
   void RefreshHighlightColour() override {}
   void ShowPanelHOF() override {}
   void ResetPauseCaptions() override {}
+  void PlayWave(engine::Sound sound) override { sounds.push_back(sound); }
+  void GameOver() override { ++gameOvers; }
+  void Stop() override;
   void CountMoves() override;
   void AskGameNumber() override;
   void LayoutAdded(int index) override { addedLayouts.push_back(index); }
@@ -57,7 +61,9 @@ public:
   ScriptedUi& scriptedUi() { return ui_; }
   ManualClock& manualClock() { return clock_; }
 
-  int fullRedraws = 0, tileRedraws = 0, emptyBoards = 0, repaints = 0;
+  int fullRedraws = 0, emptyBoards = 0, repaints = 0, gameOvers = 0, stops = 0;
+  std::vector<int> redrawnTiles, highlightRedraws;
+  std::vector<engine::Sound> sounds;
   std::vector<int> modes; // every mode switched to, in order
   std::vector<int> addedLayouts;
   std::deque<int> gameNumbers; // answers of the game number dialog

@@ -10,6 +10,7 @@
 #include "engine/layout_file.h"
 #include "layout_drawing.h"
 #include "platform/files.h"
+#include "quiet_services.h"
 
 namespace tool {
 
@@ -24,36 +25,6 @@ const char* const Usage =
     "       pelmar-tool convert IN OUT.lay\n"
     "LAYOUT and IN are .lay or .shp files (convert also takes a layout drawing, .txt);\n"
     "N is a game number from 1 to 2147483647.\n";
-
-// Answers the rules' calls without a window: nothing is drawn, no question is asked.
-class QuietServices final : public engine::GameServices, platform::Ui, platform::Clock {
-public:
-  explicit QuietServices(engine::GameState& state) : state_(state) {}
-  platform::Ui& ui() override { return *this; }
-  platform::Clock& clock() override { return *this; }
-  void IM(int mode) override { state_.board.GameMode = static_cast<std::uint8_t>(mode); }
-  void FullRedraw() override {}
-  void RedrawTile(int) override {}
-  void ShowEmptyBoard() override {}
-  void Repaint() override {}
-  void ProcessMessages() override {}
-  void RefreshHighlightColour() override {}
-  void ShowPanelHOF() override {}
-  void ResetPauseCaptions() override {}
-  void CountMoves() override { engine::IsItFree(state_); }
-  void AskGameNumber() override {}
-  void LayoutAdded(int) override {}
-  void ShowMessage(const std::string&) override {}
-  bool AskOkCancel(const std::string&, const std::string&) override { return false; }
-  std::string AskSaveFileName(const std::string&, const std::string&, const std::string&) override {
-    return {};
-  }
-  std::uint32_t TickCount() override { return 0; }
-  platform::TimeOfDay NowUtc() override { return {}; }
-
-private:
-  engine::GameState& state_;
-};
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&

@@ -6,27 +6,29 @@
 #include "engine/free_rule.h"
 #include "engine/game_services.h"
 #include "engine/game_state.h"
-#include "platform/clock.h"
-#include "platform/ui.h"
 
-namespace bench {
+namespace tool {
 
-// Answers the rules' calls without a window, so a benchmark times the rules and nothing else.
-// The clock stands still: every deal here is a numbered game, seeded by its number.
-class BenchServices final : public engine::GameServices, platform::Ui, platform::Clock {
+// Answers the rules' calls without a window: nothing is drawn or heard, no question is asked
+// (every dialog is cancelled), and the clock stands still, so only numbered deals vary.
+class QuietServices final : public engine::GameServices, platform::Ui, platform::Clock {
 public:
-  explicit BenchServices(engine::GameState& state) : state_(state) {}
+  explicit QuietServices(engine::GameState& state) : state_(state) {}
   platform::Ui& ui() override { return *this; }
   platform::Clock& clock() override { return *this; }
   void IM(int mode) override { state_.board.GameMode = static_cast<std::uint8_t>(mode); }
   void FullRedraw() override {}
   void RedrawTile(int) override {}
+  void HLRedrawTile(int) override {}
   void ShowEmptyBoard() override {}
   void Repaint() override {}
   void ProcessMessages() override {}
   void RefreshHighlightColour() override {}
   void ShowPanelHOF() override {}
   void ResetPauseCaptions() override {}
+  void PlayWave(engine::Sound) override {}
+  void GameOver() override {}
+  void Stop() override {}
   void CountMoves() override { engine::IsItFree(state_); }
   void AskGameNumber() override {}
   void LayoutAdded(int) override {}
@@ -42,4 +44,4 @@ private:
   engine::GameState& state_;
 };
 
-} // namespace bench
+} // namespace tool
