@@ -1,0 +1,300 @@
+#include "engine/solitaire_play.h"
+
+#include "engine/free_rule.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int ColumnWidth = 20, RowHeight = 25;
+// Picks count only inside these half-tile cells of the board; the hit rectangles of the
+// outermost tiles reach a little beyond them.
+constexpr int BoardColumns = 35, BoardRows = 21;
+
+constexpr int HintPenaltySeconds = 40;
+
+// Removed tiles slide along the top layer to the nearer edge column: from x 1..16 to the left,
+// from 17..33 to the right.
+constexpr int LeftEdge = 0, RightEdge = GridWidth, LastLeftColumn = 16;
+
+bool IsFree(const GameState& state, int t) {
+  return state.options.Vertical ? Dispo_Vertical(state.board, t) : Dispo(state.board, t);
+}
+
+bool InsideBoard(int col, int row) {
+  return col >= 0 && col < BoardColumns && row >= 0 && row < BoardRows;
+}
+
+// A click on tile h, which lies under the pointer.
+void PickTile(GameState& state, GameServices& services, std::uint8_t h) {
+  Board& b = state.board;
+  const bool pickable = IsFree(state, h);
+  if (b.FirstPick == 0) {
+    if (!pickable) {
+      services.PlayWave(Sound::NoWay);
+      return;
+    }
+    b.FirstPick = h;
+    services.PlayWave(Sound::Select);
+    services.RedrawTile(h);
+    return;
+  }
+  // A refused click must leave the picks exactly as they were.
+  b.PrevSecondPick = b.SecondPick;
+  if (!pickable) {
+    services.PlayWave(Sound::NoWay);
+    return;
+  }
+  if (h == b.FirstPick) {
+    b.FirstPick = 0;
+    b.SecondPick = 0;
+    services.PlayWave(Sound::Select);
+    services.RedrawTile(h);
+    return;
+  }
+  b.SecondPick = h;
+  b.LastPickA = h;
+  services.RedrawTile(h);
+}
+
+// A removed tile on its way to the edge, and the top-layer tile it lies over meanwhile.
+struct SlidingTile {
+  std::uint8_t tile = 0;
+  std::uint8_t hidden = 0;
+};
+
+int NextColumn(int x) {
+  if (x == LeftEdge || x == RightEdge) return x;
+  return x <= LastLeftColumn ? x - 1 : x + 1;
+}
+
+// A tile that its partner landed on is off the board and rides along under it: it has arrived.
+bool AtEdge(const Board& b, const SlidingTile& s) {
+  const int x = b.TilePos[s.tile].x;
+  return x == LeftEdge || x == RightEdge;
+}
+
+// Gives the tile's cell back to whatever it covers there, and the tile's area shows it again.
+void Uncover(Board& b, GameServices& services, const SlidingTile& s) {
+  const Position& at = b.TilePos[s.tile];
+  b.BoardGrid.Set(at, s.hidden);
+  if (s.hidden != 0) b.TilePos[s.hidden] = at;
+  services.RedrawTile(s.tile);
+}
+
+void SlideOneColumn(Board& b, GameServices& services, SlidingTile& self, SlidingTile& partner) {
+  Position& at = b.TilePos[self.tile];
+  if (!at.OnBoard()) return;
+  Uncover(b, services, self);
+  const Position next{NextColumn(at.x), at.y, GridLayers};
+  const std::uint8_t below = b.BoardGrid(next);
+  if (below == partner.tile) {
+    // The partner goes under this tile for good, and with it what the partner was covering:
+    // hiding the partner itself would put it back on the board when this tile moves on.
+    self.hidden = partner.hidden;
+    partner.hidden = 0;
+  } else {
+    self.hidden = below;
+  }
+  if (below != 0) b.TilePos[below] = {};
+  b.BoardGrid.Set(next, self.tile);
+  at = next;
+  services.RedrawTile(self.tile);
+}
+
+// Both tiles move one column per frame, drawn above everything, until both reach an edge.
+void SlideOff(Board& b, GameServices& services, SlidingTile& first, SlidingTile& second) {
+  do {
+    SlideOneColumn(b, services, first, second);
+    SlideOneColumn(b, services, second, first);
+    services.Repaint();
+  } while (!AtEdge(b, first) || !AtEdge(b, second));
+}
+
+// The tile leaves the board; a top-layer tile it stopped on at the edge gets its cell back.
+void TakeOff(Board& b, GameServices& services, const SlidingTile& s) {
+  if (b.TilePos[s.tile].OnBoard()) Uncover(b, services, s);
+  b.TilePos[s.tile] = {};
+}
+
+void RemovePair(GameState& state, GameServices& services) {
+  Board& b = state.board;
+  SlidingTile first{b.FirstPick}, second{b.SecondPick};
+  const int removed = b.TileCount - b.TilesLeft;
+  b.History.entries[removed] = {first.tile, b.TilePos[first.tile]};
+  b.History.entries[removed + 1] = {second.tile, b.TilePos[second.tile]};
+  b.LastPickA = first.tile;
+  b.LastPickB = second.tile;
+  b.FirstPick = 0;
+  b.SecondPick = 0;
+  if (state.options.AnimateTiles) SlideOff(b, services, first, second);
+  TakeOff(b, services, first);
+  TakeOff(b, services, second);
+  b.TilesLeft -= 2;
+  b.History.count = removed + 2;
+  services.PlayWave(Sound::Done);
+  if (state.options.ShowGirls) services.ShowPanelHOF();
+  // Two-player Solitaire passes the turn to the other player here.
+}
+
+// Both picks are set: a matching pair goes, otherwise the tile clicked last stays selected.
+void SettlePicks(GameState& state, GameServices& services) {
+  Board& b = state.board;
+  if (b.FirstPick == 0 || b.SecondPick == 0) return;
+  if (TileGroup(b.FirstPick) == TileGroup(b.SecondPick)) {
+    RemovePair(state, services);
+    return;
+  }
+  b.LastPickA = b.FirstPick;
+  b.FirstPick = b.SecondPick;
+  b.SecondPick = 0;
+  services.RedrawTile(b.LastPickA);
+  services.PlayWave(Sound::Select);
+}
+
+// Move n of the count: the n-th pair of neighbours in FreeList that share a group.
+bool MarkMove(Board& b, int n) {
+  for (int k = 1; k < b.FreeCount; ++k) {
+    if (TileGroup(b.FreeList[k]) != TileGroup(b.FreeList[k + 1]) || --n > 0) continue;
+    b.HintA = b.FreeList[k];
+    b.HintB = b.FreeList[k + 1];
+    return true;
+  }
+  return false;
+}
+
+bool TakesMovesBack(int mode) {
+  return mode == ModeSolitaire || mode == ModeRivers || mode == ModeClicks;
+}
+
+} // namespace
+
+void ButtonDown(GameState& state, GameServices& services, MouseButton button, int X, int Y) {
+  // Memory's reveal countdown will hold back every click here while a pair lies face up.
+  const Board& b = state.board;
+  const int px = X - b.BoardLeft, py = Y - b.BoardTop;
+  switch (b.GameMode) {
+  case ModeSolitaire:
+  case ModeTwoPlayers:
+  case ModeRivers:
+  case ModeMemory:
+  case ModeEditor:
+    ChoisitPai(state, services, px, py, px / ColumnWidth, button, py / RowHeight);
+    break;
+  default: // Clicks and Slider take the left button on their own grids.
+    break;
+  }
+}
+
+void ChoisitPai(GameState& state, GameServices& services, int px, int py, int col,
+                MouseButton /*button: the layout editor tells them apart*/, int row) {
+  Board& b = state.board;
+  const int h = WhatTileThere(b, px, py);
+  switch (b.GameMode) {
+  case ModeSolitaire:
+  case ModeTwoPlayers:
+    if (InsideBoard(col, row) && h > 0) PickTile(state, services, static_cast<std::uint8_t>(h));
+    b.LastPickA = 0;
+    b.LastPickB = 0;
+    SettlePicks(state, services);
+    break;
+  default: // Rivers, Memory and the layout editor pick by rules of their own.
+    break;
+  }
+}
+
+void Back(GameState& state, GameServices& services) {
+  const Board& b = state.board;
+  if (b.TilesLeft != 0 && b.TilesLeft != b.TileCount) GoBack(state, services);
+  // The swing would go on claiming there is no move while the move just given back exists.
+  if (state.status.StatusBounce) {
+    state.status.StatusBounce = false;
+    ShowStatus(state.status, "   ");
+  }
+}
+
+void GoBack(GameState& state, GameServices& services) {
+  if (!TakesMovesBack(state.board.GameMode)) return;
+  BackHistory(state);
+  services.FullRedraw();
+  if (state.options.ShowGirls) services.ShowPanelHOF();
+  services.Repaint();
+}
+
+void BackHistory(GameState& state) {
+  Board& b = state.board;
+  // Clicks keeps a history of whole fields instead.
+  if (b.GameMode == ModeClicks || b.TilesLeft >= b.TileCount) return;
+  b.TilesLeft += 2;
+  b.FirstPick = 0;
+  b.SecondPick = 0;
+  b.HintA = 0;
+  b.HintB = 0;
+  const int removed = b.TileCount - b.TilesLeft;
+  for (int i = removed; i <= removed + 1; ++i) {
+    const MoveRecord& entry = b.History.entries[i];
+    b.TilePos[entry.tile] = entry.pos;
+    b.BoardGrid.Set(entry.pos, entry.tile);
+  }
+  b.History.count = removed;
+}
+
+void Restart(GameState& state, GameServices& services) {
+  Board& b = state.board;
+  if (b.TilesLeft == 0 || b.TilesLeft == b.TileCount || !TakesMovesBack(b.GameMode)) return;
+  // A step that gives nothing back ends the rewind: waiting for the deal would never end then.
+  while (b.TilesLeft < b.TileCount) {
+    const int before = b.TilesLeft;
+    GoBack(state, services);
+    if (b.TilesLeft == before) break;
+  }
+  Scoring& s = state.scoring;
+  s.GameScore = 0;
+  s.PenaltySeconds = 0;
+  s.PausedElapsed = 0;
+  s.PausedTurn1 = 0;
+  s.PausedTurn2 = 0;
+  state.pointer.HoverTile = 0;
+  s.GameStartTick = services.clock().TickCount();
+  ShowStatus(state.status, "Game restarted.");
+}
+
+void Hint(GameState& state, GameServices& services) {
+  Board& b = state.board;
+  // Rivers walks its own pairs.
+  if (b.GameMode != ModeSolitaire || b.MovesLeft == 0) return;
+  b.HintA = 0;
+  b.HintB = 0;
+  services.CountMoves();
+  if (b.FreeCount <= 1 || b.MovesLeft == 0) return;
+  // Every move number gets one try: should the count promise a move that the walk cannot find,
+  // the hint gives up instead of searching for ever.
+  for (int tries = 0; tries < b.MovesLeft; ++tries) {
+    b.HintIndex = b.HintIndex % b.MovesLeft + 1;
+    if (MarkMove(b, b.HintIndex)) {
+      state.scoring.PenaltySeconds += HintPenaltySeconds;
+      services.FullRedraw();
+      return;
+    }
+  }
+}
+
+void SonOK(GameServices& services, int t) {
+  services.PlayWave(Sound::Select);
+  if (t > 0) services.RedrawTile(t);
+}
+
+void Redraw1Click(GameState& state, GameServices& services) {
+  Board& b = state.board;
+  // Memory's picks are its face-up tiles: dropping them would turn the pair over unresolved.
+  if (b.GameMode != ModeMemory) {
+    b.HintA = 0;
+    b.HintB = 0;
+    b.FirstPick = 0;
+    b.SecondPick = 0;
+  }
+  services.FullRedraw();
+  services.ShowPanelHOF();
+}
+
+} // namespace engine
