@@ -1,0 +1,132 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/board.h"
+#include "engine/game_services.h"
+#include "engine/game_state.h"
+#include "platform/bitmap.h"
+#include "render/shadow_pieces.h"
+#include "render/tile_sheet.h"
+
+namespace render {
+
+constexpr int BoardWidth = 704, BoardHeight = 468;
+
+// Refresh rectangles live in CoordX/CoordY space: this far right of and below the board pixel
+// they denote.
+constexpr int RefreshShiftX = 26, RefreshShiftY = 19;
+
+// The resting value of DirtyRect: redraw the whole board. Only its bottom is looked at.
+constexpr platform::Rect WholeBoard{-1, -1, -1, -1};
+inline bool IsWholeBoard(const platform::Rect& r) {
+  return r.bottom == -1;
+}
+
+// The value of HighlightMode for each entry of the Highlight menu.
+enum HighlightChoice : int {
+  HighlightNone = 0,
+  HighlightRed = 1,
+  HighlightColoredTile = 2,
+  HighlightGreen = 3,
+  HighlightBlue = 4,
+};
+enum class RectangleEntry : int {
+  Red = HighlightRed,
+  Green = HighlightGreen,
+  Blue = HighlightBlue
+};
+
+constexpr int PenWidth = 3;
+
+// Zero-based like the cell it names; no cell while the editor has no cursor on the board.
+constexpr engine::Position NoEditorCursor{-1, -1, -1};
+
+// The window side of the board picture, which the GUI implements.
+class BoardView {
+public:
+  virtual ~BoardView() = default;
+  // `changed` of Game holds a new picture; the window shows it before returning.
+  virtual void Show(platform::Rect changed) = 0;
+  // Runs first in every redraw: the hall of fame panel re-renders itself here while its refresh
+  // flag is set.
+  virtual void RefreshHallPanel() {}
+  // Clicks and Slider compose their own grids into the work bitmap, inside `area`.
+  virtual void DrawOwnBoard(int /*gameMode*/, platform::Bitmap& /*work*/, platform::Rect /*area*/) {
+  }
+};
+
+// The pictures the board is composed from and the drawing state kept between redraws.
+struct BoardPictures {
+  platform::Bitmap BackgroundBitmap{BoardWidth, BoardHeight};
+  platform::Bitmap WorkBitmap{BoardWidth, BoardHeight};
+  platform::Bitmap Game{BoardWidth, BoardHeight};
+  platform::Bitmap TilesetBitmap{TileSheetWidth, TileSheetHeight};
+  platform::Bitmap TileSheet{TileSheetWidth, TileSheetHeight};
+  platform::Rect DirtyRect = WholeBoard;
+  std::uint32_t PenColour = platform::Rgb(0, 0, 0);
+  ShadowPieceSet ShadowPieces = BuildShadowPieces();
+  platform::Bitmap Filled = BuildFilledPicture();
+  bool PathFound = false; // while set, no tile is marked
+  engine::Position EditorCursor = NoEditorCursor;
+};
+
+// Draws the stacked board of Solitaire, Rivers, Memory and the layout editor.
+class BoardRenderer {
+public:
+  BoardRenderer(engine::GameState& state, BoardPictures& pictures, engine::GameServices& services,
+                BoardView& view);
+
+  // Refreshes the board inside DirtyRect, or whole, and shows it. A finished board is handed
+  // to GameOver instead.
+  void Redraw();
+  void FullRedraw();
+  // The tile's body, with room for the shadows it casts when they are on.
+  void RedrawTile(int tile);
+  // Only the tile's face: enough for the pointer highlight.
+  void HLRedrawTile(int tile);
+  // Draws one board cell, given zero-based, into WorkBitmap; value 0 is the editor cursor's
+  // empty cell.
+  void ShowIt(int x0, int y0, int value, int z0);
+  // The clean background over the whole board, for screens without tiles.
+  void ShowFond();
+
+  // Highlight menu.
+  void ColorHighlight();
+  void Highlight1Click();
+  void Highlight2Click(RectangleEntry entry);
+  void Highlight3Click();
+  void InvertClick();
+
+  // Refresh rectangles, in CoordX/CoordY space, of a tile anchored at `pos`.
+  platform::Rect TileArea(const engine::Position& pos) const;
+  platform::Rect FaceArea(const engine::Position& pos) const;
+
+private:
+  class Canvas;
+
+  bool EndOfBoard();
+  void DrawStackedBoard();
+  void RedrawArea(platform::Rect area);
+  void ChooseHighlight(int mode);
+
+  void DrawBody(const Canvas& canvas, const engine::Position& cell, int a, int b,
+                SheetCell sheetCell) const;
+  void DrawBlankFace(const Canvas& canvas, const engine::Position& cell, int value, int a,
+                     int b) const;
+  void DrawMarks(const Canvas& canvas, int value, int a, int b) const;
+  void DrawPointerFrame(const Canvas& canvas, int a, int b) const;
+  void DrawShadows(const Canvas& canvas, const engine::Position& cell, int a, int b) const;
+
+  bool IsEditorCursor(int x, int y, int z) const;
+  bool IsPick(int value) const;
+  bool IsHover(int value) const;
+  bool IsMarked(int value) const;
+
+  engine::GameState& state_;
+  BoardPictures& pictures_;
+  engine::GameServices& services_;
+  BoardView& view_;
+};
+
+} // namespace render
