@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/game_state.h"
+#include "games/status_bar.h"
+
+namespace games {
+
+// One clock tick of the status line. A new message grows in from the left edge one character
+// per tick (whole on the next tick without "Cool Status"); with StatusBounce it swings back and
+// forth. Positions count characters, so a step never lands inside a UTF-8 sequence.
+void AnimateStatusLine(engine::StatusLine& status, bool coolStatus, StatusBar& bar);
+
+} // namespace games
