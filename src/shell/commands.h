@@ -1,0 +1,103 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "engine/options.h"
+#include "shell/command_enabling.h"
+
+namespace shell {
+
+// Every fixed command of the menus and the toolbar. The entries of the Layout, Tileset and
+// Background menus come from the data folders and are numbered from their own bases.
+enum class CommandId : int {
+  LastPlayedGame = 1,
+  RandomSolitaire,
+  SpecificSolitaire,
+  TwoPlayerSolitaire,
+  RiversEasy,
+  RiversHard,
+  MemoryEasy,
+  MemoryHard,
+  ClicksEasy,
+  ClicksNormal,
+  ClicksHard,
+  Slider,
+  Hashira,
+  Exit,
+  Back,
+  Hint,
+  Shuffle,
+  Restart,
+  Pause,
+  Stop,
+  SelectLayout,
+  CreateLayout,
+  EditLayout,
+  LoadTilesetFromDisk,
+  LoadBackgroundFromDisk,
+  SolidBackground,
+  Vertical,
+  Winnable,
+  Shuffable,
+  AnimateBoard,
+  AnimateTiles,
+  Shadows,
+  Invert,
+  HighlightNone,
+  HighlightRed,
+  HighlightColoredTile,
+  HighlightGreen,
+  HighlightBlue,
+  ShowMoves,
+  ShowTime,
+  CoolStatus,
+  HelpContents,
+  About,
+};
+
+// The menus in the order of the menu bar; Highlight is a submenu of Options.
+enum class Menu { New, Game, Layout, Tileset, Background, Options, Highlight, Help };
+
+// Where each folder's entries start: entry k of a list has the id base + k.
+constexpr int LayoutEntryBase = 1000;
+constexpr int TilesetEntryBase = 3000;
+constexpr int BackgroundEntryBase = 4000;
+
+// Whether a command can be used yet. A feature still being built shows its entry disabled.
+enum class Availability { Built, NotBuilt };
+
+struct Command {
+  CommandId id;
+  Menu menu;
+  std::string_view caption; // with its & accelerator
+  std::string_view shortcut;
+  Availability availability = Availability::Built;
+  // A check mark that only flips this option; the handler, if any, does the rest.
+  bool engine::Options::*option = nullptr;
+  // A radio entry: checked while Options::HighlightMode has this value.
+  std::optional<int> highlightMode;
+  // A play command that the game mode enables and disables.
+  std::optional<PlayCommand> gate;
+  // Set on the last fixed entry before a menu's folder entries, which a separator follows.
+  bool separatorAfter = false;
+};
+
+std::span<const Command> Commands();
+const Command* FindCommand(CommandId id);
+
+bool IsCheckable(const Command& command);
+bool IsChecked(const Command& command, const engine::Options& options);
+
+// The toolbar: each button runs a command of the table and shares its enabled state.
+struct ToolbarButton {
+  CommandId command;
+  std::string_view caption;
+  std::string_view icon; // a freedesktop icon name
+};
+std::span<const ToolbarButton> ToolbarButtons();
+
+std::string_view MenuTitle(Menu menu);
+
+} // namespace shell

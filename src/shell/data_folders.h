@@ -1,0 +1,27 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shell {
+
+// The captions of the files in `folder` whose names contain one of `markers` (case-sensitive,
+// so "Clouds.JPG" is not a ".jpg"): each name without its last four characters, sorted without
+// regard to case. A missing folder gives an empty list.
+std::vector<std::string> ScanCaptions(const std::string& folder,
+                                      std::initializer_list<std::string_view> markers);
+
+// The whole file names of the files in `folder` that contain one of `markers`, in the order
+// the folder lists them.
+std::vector<std::string> ScanFileNames(const std::string& folder,
+                                       std::initializer_list<std::string_view> markers);
+
+// LayoutNames: the ".lay" captions sorted, then the ".shp" file names with their extension.
+std::vector<std::string> ScanLayoutNames(const std::string& layoutsFolder);
+
+// The 1-based entry captioned `caption`, else `fallback`.
+int EntryNamed(const std::vector<std::string>& entries, std::string_view caption, int fallback);
+
+} // namespace shell

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "shell/pause.h"
+#include "support/test_platform.h"
+
+namespace {
+
+using shell::PauseStep;
+using testing_support::RecordingServices;
+
+TEST(PauseTest, OnlyRunningGamesPause) {
+  struct Case {
+    int mode;
+    PauseStep step;
+  } cases[] = {{0, PauseStep::Ignored}, {1, PauseStep::Paused},   {2, PauseStep::Paused},
+               {5, PauseStep::Paused},  {7, PauseStep::Paused},   {8, PauseStep::Ignored},
+               {9, PauseStep::Ignored}, {10, PauseStep::Resumed}, {11, PauseStep::Ignored},
+               {12, PauseStep::Ignored}};
+  for (const Case& c : cases) {
+    engine::GameState state;
+    RecordingServices services(state);
+    shell::PauseState pause;
+    pause.PausedMode = engine::ModeSolitaire;
+    state.board.GameMode = static_cast<std::uint8_t>(c.mode);
+    EXPECT_EQ(shell::PauseClick(state, pause, services), c.step) << "mode " << c.mode;
+    if (c.step == PauseStep::Ignored) {
+      EXPECT_TRUE(services.modes.empty()) << "mode " << c.mode;
+      EXPECT_EQ(state.board.GameMode, c.mode);
+    }
+  }
+}
+
+TEST(PauseTest, ThePausedIntervalIsNotCounted) {
+  engine::GameState state;
+  RecordingServices services(state);
+  shell::PauseState pause;
+  state.board.GameMode = engine::ModeSolitaire;
+  services.manualClock().tick = 10'000;
+  state.scoring.GameStartTick = 3'000;
+
+  ASSERT_EQ(shell::PauseClick(state, pause, services), PauseStep::Paused);
+  EXPECT_EQ(state.board.GameMode, engine::ModePaused);
+  EXPECT_EQ(pause.PausedMode, engine::ModeSolitaire);
+  EXPECT_EQ(services.emptyBoards, 1);
+
+  services.manualClock().tick = 250'000;
+  ASSERT_EQ(shell::PauseClick(state, pause, services), PauseStep::Resumed);
+  EXPECT_EQ(state.board.GameMode, engine::ModeSolitaire);
+  EXPECT_EQ(services.manualClock().tick - state.scoring.GameStartTick, 7'000u);
+  EXPECT_EQ(services.fullRedraws, 1);
+}
+
+TEST(PauseTest, TwoPlayersFreezeBothTurnClocks) {
+  engine::GameState state;
+  RecordingServices services(state);
+  shell::PauseState pause;
+  state.board.GameMode = engine::ModeTwoPlayers;
+  services.manualClock().tick = 20'000;
+  state.scoring.TurnStartTick1 = 15'000;
+  state.scoring.TurnStartTick2 = 12'000;
+  shell::PauseClick(state, pause, services);
+  services.manualClock().tick = 90'000;
+  shell::PauseClick(state, pause, services);
+  EXPECT_EQ(state.board.GameMode, engine::ModeTwoPlayers);
+  EXPECT_EQ(90'000u - state.scoring.TurnStartTick1, 5'000u);
+  EXPECT_EQ(90'000u - state.scoring.TurnStartTick2, 8'000u);
+}
+
+} // namespace
