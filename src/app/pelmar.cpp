@@ -1,0 +1,378 @@
+#include "app/pelmar.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/picture_loading.h"
+#include "engine/deal.h"
+#include "engine/free_rule.h"
+#include "engine/layout_loading.h"
+#include "engine/shuffle.h"
+#include "platform/files.h"
+#include "shell/command_enabling.h"
+#include "shell/data_folders.h"
+#include "shell/game_result.h"
+
+namespace {
+
+using shell::CommandId;
+
+// A fresh installation starts on this layout, the second tileset and the fourth background.
+constexpr const char* StartLayout = "Traditional";
+constexpr int DefaultTilesetEntry = 2;
+constexpr int DefaultBackgroundEntry = 4;
+
+constexpr int LayoutRadioGroup = 1, TilesetRadioGroup = 2, BackgroundRadioGroup = 3,
+              HighlightRadioGroup = 4;
+
+// The screens that hold no game: leaving or entering them keeps the hall-of-fame highlight.
+bool IsScreenMode(int mode) {
+  return mode == engine::ModeNone || mode >= engine::ModeGamesPanel;
+}
+
+// The screens drawn on the clean background only.
+bool ShowsBackgroundOnly(int mode) {
+  static constexpr std::array Modes{engine::ModeSlider, engine::ModeHashira, engine::ModeGamesPanel,
+                                    engine::ModePaused, engine::ModeGameOver};
+  return std::find(Modes.begin(), Modes.end(), mode) != Modes.end();
+}
+
+bool IsEnabledAtStart(const shell::Command& c) {
+  if (c.availability != shell::Availability::Built) return false;
+  return !c.gate || shell::CommandEnabled(*c.gate, engine::ModeNone);
+}
+
+// The entry chosen by default when the folder has it, else the first one, else none.
+int DefaultEntry(const std::vector<std::string>& entries, int wanted) {
+  if (entries.empty()) return 0;
+  return static_cast<int>(entries.size()) >= wanted ? wanted : 1;
+}
+
+} // namespace
+
+const TPelmar::Handler TPelmar::Handlers[] = {
+    {CommandId::LastPlayedGame, &TPelmar::NewGame},
+    {CommandId::RandomSolitaire, &TPelmar::NewGame},
+    {CommandId::Exit, &TPelmar::Exit},
+    {CommandId::Back, &TPelmar::Back},
+    {CommandId::Hint, &TPelmar::Hint},
+    {CommandId::Shuffle, &TPelmar::Shuffle},
+    {CommandId::Restart, &TPelmar::Restart},
+    {CommandId::Pause, &TPelmar::Pause},
+    {CommandId::Stop, &TPelmar::Stop},
+    {CommandId::Vertical, &TPelmar::Vertical},
+    {CommandId::Shadows, &TPelmar::Shadows},
+    {CommandId::Invert, &TPelmar::Invert},
+    {CommandId::HighlightNone, &TPelmar::HighlightNone},
+    {CommandId::HighlightRed, &TPelmar::HighlightRed},
+    {CommandId::HighlightColoredTile, &TPelmar::HighlightColoredTile},
+    {CommandId::HighlightGreen, &TPelmar::HighlightGreen},
+    {CommandId::HighlightBlue, &TPelmar::HighlightBlue},
+    {CommandId::ShowMoves, &TPelmar::ShowMoves},
+    {CommandId::ShowTime, &TPelmar::ShowTime},
+};
+
+TPelmar::TPelmar(std::string programDir)
+    : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this) {
+  state_.layouts.ProgramDir = std::move(programDir);
+}
+
+bool TPelmar::Init(platform::qt::WindowPort& window) {
+  window_ = &window;
+  window_->SetBoardPicture(pictures_.Game);
+  engine::ShowStatus(state_.status, " ");
+  LoadFiles();
+  if (state_.layouts.LayoutCount() == 0) {
+    ui().ShowMessage("No layout was found in the folder \"" + state_.layouts.LayoutsFolder() +
+                     "\". Pelmar cannot start without one.");
+    return false;
+  }
+  BuildMenus();
+  ActiveTilesetBackground();
+  LoadStartLayout();
+  renderer_.ColorHighlight();
+  window_->StartClock();
+  return true;
+}
+
+void TPelmar::FormShow() {
+  if (state_.board.GameMode == engine::ModeNone) IM(engine::ModeGamesPanel);
+}
+
+void TPelmar::LoadFiles() {
+  const std::string& dir = state_.layouts.ProgramDir;
+  backgrounds_ = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
+  tilesets_ = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
+  state_.layouts.LayoutNames = shell::ScanLayoutNames(state_.layouts.LayoutsFolder());
+}
+
+void TPelmar::ActiveTilesetBackground() {
+  const std::string& dir = state_.layouts.ProgramDir;
+  if (const int entry = DefaultEntry(backgrounds_, DefaultBackgroundEntry); entry > 0)
+    LoadBackgroundClick(entry);
+  else
+    ui().ShowMessage("No background picture was found in the folder \"" + dir +
+                     "Backgrounds/\". The board is shown on black.");
+  if (const int entry = DefaultEntry(tilesets_, DefaultTilesetEntry); entry > 0)
+    Load1Click(entry);
+  else
+    ui().ShowMessage("No tileset was found in the folder \"" + dir +
+                     "Tilesets/\". The tiles are shown without pictures.");
+}
+
+void TPelmar::LoadStartLayout() {
+  engine::LayoutState& layouts = state_.layouts;
+  int entry = shell::EntryNamed(layouts.LayoutNames, StartLayout, 1);
+  std::string path = layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1];
+  if (platform::FileExists(path + ".lay")) path += ".lay";
+  if (!platform::FileExists(path)) {
+    entry = 1;
+    path = layouts.LayoutsFolder() + layouts.LayoutNames[0];
+    if (!engine::IsShpEntry(path)) path += ".lay";
+  }
+  layouts.LayoutIndex = layouts.CheckedEntry = entry;
+  layouts.LayoutPath = path;
+  layouts.StartupLoading = true;
+  if (engine::IsShpEntry(path))
+    engine::RunShpLayout(state_, *this, path);
+  else
+    engine::RunLayout(state_, *this, path);
+  layouts.StartupLoading = false;
+  window_->SetChecked(shell::LayoutEntryBase + entry, true);
+}
+
+void TPelmar::BuildMenus() {
+  using platform::qt::MenuItem;
+  std::vector<MenuItem> items;
+  std::string layoutMenu, tilesetMenu, backgroundMenu;
+  for (const shell::Command& c : shell::Commands()) {
+    MenuItem item;
+    item.id = static_cast<int>(c.id);
+    const bool inSubmenu = c.menu == shell::Menu::Highlight;
+    item.menu = shell::MenuTitle(inSubmenu ? shell::Menu::Options : c.menu);
+    if (inSubmenu) item.submenu = shell::MenuTitle(c.menu);
+    item.caption = c.caption;
+    item.shortcut = c.shortcut;
+    item.checkable = shell::IsCheckable(c);
+    item.checked = shell::IsChecked(c, state_.options);
+    item.enabled = IsEnabledAtStart(c);
+    item.radioGroup = c.highlightMode ? HighlightRadioGroup : 0;
+    item.separatorAfter = c.separatorAfter;
+    items.push_back(std::move(item));
+  }
+  const auto addEntries = [&](shell::Menu menu, const std::vector<std::string>& captions, int base,
+                              int group) {
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+      MenuItem item;
+      item.id = base + static_cast<int>(k) + 1;
+      item.menu = shell::MenuTitle(menu);
+      item.caption = captions[k];
+      item.checkable = true;
+      item.radioGroup = group;
+      items.push_back(std::move(item));
+    }
+  };
+  addEntries(shell::Menu::Layout, state_.layouts.LayoutNames, shell::LayoutEntryBase,
+             LayoutRadioGroup);
+  addEntries(shell::Menu::Tileset, tilesets_, shell::TilesetEntryBase, TilesetRadioGroup);
+  addEntries(shell::Menu::Background, backgrounds_, shell::BackgroundEntryBase,
+             BackgroundRadioGroup);
+
+  std::vector<platform::qt::ToolItem> tools;
+  for (const shell::ToolbarButton& b : shell::ToolbarButtons())
+    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.icon)});
+  window_->SetMenus(items, tools);
+}
+
+void TPelmar::IM(int newMode) {
+  const int old = state_.board.GameMode;
+  if (old == engine::ModeSlider || old == engine::ModeHashira) renderer_.ShowFond();
+  if (old != newMode && !IsScreenMode(old) && !IsScreenMode(newMode)) state_.LastHallRank = 0;
+  state_.board.GameMode = static_cast<std::uint8_t>(newMode);
+  if (ShowsBackgroundOnly(newMode)) renderer_.ShowFond();
+  for (const shell::Command& c : shell::Commands())
+    if (c.gate && c.availability == shell::Availability::Built)
+      window_->SetEnabled(static_cast<int>(c.id), shell::CommandEnabled(*c.gate, newMode));
+}
+
+void TPelmar::Repaint() {
+  // Every board change is painted synchronously as it is shown, so an animation step is on
+  // screen already; what remains is to let the window system flush it.
+  window_->ProcessEvents();
+}
+
+void TPelmar::ShowPanelHOF() {
+  // The hall-of-fame side panel is not part of this window yet: nothing shows a table.
+}
+
+void TPelmar::ResetPauseCaptions() {
+  ShowPauseCaptions(shell::PlayingCaptions);
+}
+
+void TPelmar::ShowPauseCaptions(const shell::PauseCaptions& captions) {
+  window_->SetCaptions(static_cast<int>(CommandId::Pause), std::string(captions.menu),
+                       std::string(captions.button));
+}
+
+void TPelmar::Pause() {
+  switch (shell::PauseClick(state_, pause_, *this)) {
+  case shell::PauseStep::Paused:
+    ShowPauseCaptions(shell::PausedCaptions);
+    break;
+  case shell::PauseStep::Resumed:
+    ShowPauseCaptions(shell::PlayingCaptions);
+    break;
+  case shell::PauseStep::Ignored:
+    break;
+  }
+}
+
+void TPelmar::PlayWave(engine::Sound) {
+  // The program has no audio output yet; play goes on silently, as without a sound device.
+}
+
+void TPelmar::GameOver() {
+  engine::Board& b = state_.board;
+  renderer_.ShowFond();
+  b.GameOverShown = true;
+  gameClock_.WriteScore();
+  ShowStatusBar();
+  IM(engine::ModeGameOver);
+  const shell::GameResult result = shell::TimedBoardResult(games::ShownSeconds(state_.scoring));
+  window_->ShowResult(
+      {result.caption, {result.heading, result.subheading, result.endMessage}, result.button});
+  IM(engine::ModeGamesPanel);
+  pause_.PausedMode = engine::ModeGamesPanel;
+}
+
+void TPelmar::Stop() {
+  if (state_.board.GameMode == engine::ModePaused) ResetPauseCaptions();
+  IM(engine::ModeGamesPanel);
+  renderer_.ShowFond();
+  ShowPanelHOF();
+}
+
+void TPelmar::CountMoves() {
+  engine::IsItFree(state_);
+}
+
+void TPelmar::AskGameNumber() {
+  // "Solitaire (Specific)" stays disabled until its dialog exists; the number stays as it is.
+}
+
+void TPelmar::LayoutAdded(int) {
+  // Only the layout editor saves layouts under new names, and it is not part of this window yet.
+}
+
+void TPelmar::NewGame() {
+  // One-player Solitaire is the only game of this window, so it is always the last kind played.
+  engine::RandomSolitaireGame1Click(state_, *this);
+}
+
+void TPelmar::Shuffle() {
+  engine::Shuffle1Click(state_, *this);
+}
+
+void TPelmar::Vertical() {
+  engine::VerticalClick(state_, *this);
+}
+
+void TPelmar::Shadows() {
+  state_.options.Shadows = !state_.options.Shadows;
+  renderer_.FullRedraw();
+}
+
+void TPelmar::OnCommand(int id) {
+  const auto inList = [id](int base, std::size_t count) {
+    return id > base && id <= base + static_cast<int>(count);
+  };
+  if (inList(shell::LayoutEntryBase, state_.layouts.LayoutNames.size()))
+    LoadlayoutClick(id - shell::LayoutEntryBase);
+  else if (inList(shell::TilesetEntryBase, tilesets_.size()))
+    Load1Click(id - shell::TilesetEntryBase);
+  else if (inList(shell::BackgroundEntryBase, backgrounds_.size()))
+    LoadBackgroundClick(id - shell::BackgroundEntryBase);
+  else
+    RunFixedCommand(static_cast<CommandId>(id));
+}
+
+void TPelmar::RunFixedCommand(CommandId id) {
+  const shell::Command* command = shell::FindCommand(id);
+  if (!command || command->availability != shell::Availability::Built) return;
+  const auto handler = std::find_if(std::begin(Handlers), std::end(Handlers),
+                                    [id](const Handler& h) { return h.id == id; });
+  if (handler != std::end(Handlers))
+    (this->*handler->run)();
+  else if (command->option)
+    state_.options.*command->option = !(state_.options.*command->option);
+  SyncCheckMarks();
+}
+
+void TPelmar::SyncCheckMarks() {
+  // A handler may refuse the change (the player cancels a question): the marks show the options.
+  for (const shell::Command& c : shell::Commands())
+    if (shell::IsCheckable(c))
+      window_->SetChecked(static_cast<int>(c.id), shell::IsChecked(c, state_.options));
+}
+
+void TPelmar::LoadlayoutClick(int entry) {
+  engine::LayoutState& layouts = state_.layouts;
+  if (engine::IsShpEntry(layouts.LayoutNames[entry - 1]))
+    engine::LoadShplayoutClick(state_, *this, entry);
+  else
+    engine::LoadlayoutClick(state_, *this, entry);
+  if (layouts.CheckedEntry > 0)
+    window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
+}
+
+void TPelmar::Load1Click(int entry) {
+  const std::string path = state_.layouts.ProgramDir + "Tilesets/" + tilesets_[entry - 1] + ".bmp";
+  const std::string refusal = app::LoadTileset(path, pictures_);
+  if (!refusal.empty()) {
+    ui().ShowMessage(refusal);
+    if (checkedTileset_ > 0) window_->SetChecked(shell::TilesetEntryBase + checkedTileset_, true);
+    return;
+  }
+  checkedTileset_ = entry;
+  window_->SetChecked(shell::TilesetEntryBase + entry, true);
+  if (state_.board.GameMode != engine::ModeNone) renderer_.FullRedraw();
+}
+
+void TPelmar::LoadBackgroundClick(int entry) {
+  const std::string base = state_.layouts.ProgramDir + "Backgrounds/" + backgrounds_[entry - 1];
+  const std::string path = platform::FileExists(base + ".jpg") ? base + ".jpg" : base + ".bmp";
+  const std::string refusal = app::LoadBackground(path, pictures_);
+  if (!refusal.empty()) {
+    ui().ShowMessage(refusal);
+    if (checkedBackground_ > 0)
+      window_->SetChecked(shell::BackgroundEntryBase + checkedBackground_, true);
+    return;
+  }
+  checkedBackground_ = entry;
+  window_->SetChecked(shell::BackgroundEntryBase + entry, true);
+  if (state_.board.GameMode != engine::ModeNone) renderer_.FullRedraw();
+}
+
+void TPelmar::OnBoardRelease(platform::qt::PointerButton button, int x, int y) {
+  static constexpr std::array Buttons{engine::MouseButton::Left, engine::MouseButton::Right,
+                                      engine::MouseButton::Middle};
+  engine::ButtonDown(state_, *this, Buttons[static_cast<int>(button)], x, y);
+}
+
+void TPelmar::OnClockTick() {
+  gameClock_.Temps();
+  ShowStatusBar();
+}
+
+void TPelmar::ShowStatusBar() {
+  games::StatusBar& bar = gameClock_.Bar();
+  const std::array<const games::StatusField*, platform::qt::StatusFieldCount> fields{
+      &bar.Tiles(), &bar.MovesLeft(), &bar.Time(), &bar.Status()};
+  for (int i = 0; i < platform::qt::StatusFieldCount; ++i)
+    if (fields[i]->changed) window_->SetStatusField(i, fields[i]->text);
+  bar.MarkShown();
+}
+
+void TPelmar::OnClosing() {
+  IM(engine::ModeClosing);
+}

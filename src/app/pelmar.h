@@ -1,0 +1,111 @@
+#pragma once
+
+#include <string>
+
+#include "engine/game_services.h"
+#include "engine/game_state.h"
+#include "engine/solitaire_play.h"
+#include "games/clock.h"
+#include "platform/clock.h"
+#include "platform/qt/window_port.h"
+#include "render/board_renderer.h"
+#include "shell/commands.h"
+#include "shell/pause.h"
+
+// The application object: owns every piece of game state and wires the rules, the drawing and
+// the clock to the window. The window only turns events into calls here.
+class TPelmar final : public engine::GameServices,
+                      public render::BoardView,
+                      public games::ClockHooks,
+                      public platform::qt::WindowEvents {
+public:
+  explicit TPelmar(std::string programDir);
+
+  // The start-up sequence over a window that is not shown yet. False when the program cannot
+  // run (no layout at all); the player has been told why.
+  bool Init(platform::qt::WindowPort& window);
+  // The window has been shown: the games panel takes over.
+  void FormShow();
+
+  engine::GameState& State() { return state_; }
+  render::BoardPictures& Pictures() { return pictures_; }
+
+  // engine::GameServices
+  platform::Ui& ui() override { return window_->ui(); }
+  platform::Clock& clock() override { return clock_; }
+  void IM(int newMode) override;
+  void FullRedraw() override { renderer_.FullRedraw(); }
+  void RedrawTile(int tile) override { renderer_.RedrawTile(tile); }
+  void HLRedrawTile(int tile) override { renderer_.HLRedrawTile(tile); }
+  void ShowEmptyBoard() override { renderer_.ShowFond(); }
+  void Repaint() override;
+  void ProcessMessages() override { window_->ProcessEvents(); }
+  void RefreshHighlightColour() override { renderer_.ColorHighlight(); }
+  void ShowPanelHOF() override;
+  void ResetPauseCaptions() override;
+  void PlayWave(engine::Sound sound) override;
+  void GameOver() override;
+  void Stop() override;
+  void CountMoves() override;
+  void AskGameNumber() override;
+  void LayoutAdded(int index) override;
+
+  // render::BoardView
+  void Show(platform::Rect changed) override { window_->ShowBoard(changed); }
+
+  // platform::qt::WindowEvents
+  void OnCommand(int id) override;
+  void OnBoardRelease(platform::qt::PointerButton button, int x, int y) override;
+  void OnClockTick() override;
+  void OnClosing() override;
+
+private:
+  void LoadFiles();
+  void ActiveTilesetBackground();
+  void LoadStartLayout();
+  void BuildMenus();
+  void RunFixedCommand(shell::CommandId id);
+  void SyncCheckMarks();
+  void ShowStatusBar();
+
+  // Handlers of the commands that are more than a check mark.
+  void NewGame();
+  void Exit() { window_->Close(); }
+  void Back() { engine::Back(state_, *this); }
+  void Hint() { engine::Hint(state_, *this); }
+  void Shuffle();
+  void Restart() { engine::Restart(state_, *this); }
+  void Pause();
+  void ShowPauseCaptions(const shell::PauseCaptions& captions);
+  void Vertical();
+  void Shadows();
+  void Invert() { renderer_.InvertClick(); }
+  void HighlightNone() { renderer_.Highlight1Click(); }
+  void HighlightRed() { renderer_.Highlight2Click(render::RectangleEntry::Red); }
+  void HighlightColoredTile() { renderer_.Highlight3Click(); }
+  void HighlightGreen() { renderer_.Highlight2Click(render::RectangleEntry::Green); }
+  void HighlightBlue() { renderer_.Highlight2Click(render::RectangleEntry::Blue); }
+  void ShowMoves() { gameClock_.NStatus(); }
+  void ShowTime() { gameClock_.ShowTimeClick(); }
+
+  void LoadlayoutClick(int entry);
+  void Load1Click(int entry);
+  void LoadBackgroundClick(int entry);
+
+  struct Handler {
+    shell::CommandId id;
+    void (TPelmar::*run)();
+  };
+  static const Handler Handlers[];
+
+  engine::GameState state_;
+  render::BoardPictures pictures_;
+  platform::SystemClock clock_;
+  render::BoardRenderer renderer_;
+  games::GameClock gameClock_;
+  platform::qt::WindowPort* window_ = nullptr;
+  shell::PauseState pause_;
+
+  std::vector<std::string> tilesets_, backgrounds_;
+  int checkedTileset_ = 0, checkedBackground_ = 0;
+};

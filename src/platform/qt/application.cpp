@@ -1,0 +1,42 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "platform/qt/main_window.h"
+#include "platform/qt/window_port.h"
+
+namespace platform::qt {
+
+namespace {
+
+constexpr const char* Title = "Pelmar 7.77";
+
+} // namespace
+
+struct Application::Impl {
+  Impl(int& argc, char** argv) : app(argc, argv) {
+    QApplication::setApplicationName(Title);
+    // Without a desktop the icon theme is empty or bare; the toolbar's freedesktop names resolve
+    // in the theme that Debian installs.
+    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
+    QIcon::setThemeName("Adwaita");
+  }
+  QApplication app;
+};
+
+Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+
+Application::~Application() = default;
+
+std::string Application::ProgramFolder() const {
+  return QApplication::applicationDirPath().toStdString() + "/";
+}
+
+std::unique_ptr<WindowPort> Application::CreateMainWindow(WindowEvents& events) {
+  return std::make_unique<MainWindow>(events);
+}
+
+int Application::Run() {
+  return QApplication::exec();
+}
+
+} // namespace platform::qt

@@ -1,0 +1,70 @@
+#include "platform/qt/board_widget.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <array>
+#include <cmath>
+
+namespace platform::qt {
+
+namespace {
+
+struct ButtonOf {
+  Qt::MouseButton qt;
+  PointerButton ours;
+};
+constexpr std::array Buttons{ButtonOf{Qt::LeftButton, PointerButton::Left},
+                             ButtonOf{Qt::RightButton, PointerButton::Right},
+                             ButtonOf{Qt::MiddleButton, PointerButton::Middle}};
+
+} // namespace
+
+BoardWidget::BoardWidget(WindowEvents& events, QWidget* parent) : QWidget(parent), events_(events) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(176, 117);
+}
+
+void BoardWidget::SetPicture(platform::Bitmap& game) {
+  // No copy: painting reads the pixels that the board drawing composes.
+  picture_ = QImage(reinterpret_cast<uchar*>(game.Pixels()), game.Width(), game.Height(),
+                    game.Width() * 4, QImage::Format_RGB32);
+  update();
+}
+
+BoardFit BoardWidget::Fit() const {
+  return FitBoard(picture_.width(), picture_.height(), width(), height());
+}
+
+QSize BoardWidget::sizeHint() const {
+  return picture_.isNull() ? QSize(704, 468) : picture_.size();
+}
+
+void BoardWidget::ShowChanged(platform::Rect changed) {
+  const BoardFit fit = Fit();
+  const int left = static_cast<int>(std::floor(fit.left + changed.left * fit.scale));
+  const int top = static_cast<int>(std::floor(fit.top + changed.top * fit.scale));
+  const int right = static_cast<int>(std::ceil(fit.left + changed.right * fit.scale));
+  const int bottom = static_cast<int>(std::ceil(fit.top + changed.bottom * fit.scale));
+  // A neighbouring pixel more on each side: a fractional scale blends across the edge.
+  repaint(QRect(QPoint(left - 1, top - 1), QPoint(right, bottom)));
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), Qt::black);
+  if (picture_.isNull()) return;
+  const BoardFit fit = Fit();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, fit.scale != std::floor(fit.scale));
+  painter.drawImage(QRect(fit.left, fit.top, fit.width, fit.height), picture_);
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const BoardFit fit = Fit();
+  const QPointF at = event->position();
+  for (const ButtonOf& b : Buttons)
+    if (b.qt == event->button())
+      events_.OnBoardRelease(b.ours, fit.BoardX(at.x()), fit.BoardY(at.y()));
+}
+
+} // namespace platform::qt

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/bitmap.h"
+#include "platform/qt/board_fit.h"
+#include "platform/qt/window_port.h"
+
+namespace platform::qt {
+
+// Shows the board picture scaled to the widget and reports button releases in board pixels.
+class BoardWidget final : public QWidget {
+public:
+  BoardWidget(WindowEvents& events, QWidget* parent);
+
+  // Wraps the bitmap's pixels; the bitmap must outlive the widget and keep its size.
+  void SetPicture(platform::Bitmap& game);
+  // Paints the widget area of a changed board rectangle at once.
+  void ShowChanged(platform::Rect changed);
+  BoardFit Fit() const;
+
+  QSize sizeHint() const override;
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+  WindowEvents& events_;
+  QImage picture_;
+};
+
+} // namespace platform::qt

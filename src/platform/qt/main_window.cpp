@@ -1,0 +1,197 @@
+#include "platform/qt/main_window.h"
+
+#include <algorithm>
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "platform/qt/result_dialog.h"
+
+namespace platform::qt {
+
+namespace {
+
+constexpr int ClockInterval = 50;
+constexpr std::array<const char*, StatusFieldCount> StatusCaptions{"Tiles", "Moves left", "Time",
+                                                                   "Status"};
+// Room for the widest value of each field: three digits, "99:59", a status message.
+constexpr std::array<int, StatusFieldCount> StatusValueWidths{40, 40, 56, 0};
+
+// The window takes the board's natural size when the screen has room, else a scale that fits.
+constexpr double ScreenShareAtMost = 0.9;
+
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+} // namespace
+
+MainWindow::MainWindow(WindowEvents& events)
+    : events_(events), board_(new BoardWidget(events, this)) {
+  setWindowTitle(QApplication::applicationName());
+  setCentralWidget(board_);
+  BuildStatusLine();
+  clock_.setInterval(ClockInterval);
+  connect(&clock_, &QTimer::timeout, this, [this] { events_.OnClockTick(); });
+}
+
+MainWindow::~MainWindow() {
+  clock_.stop();
+}
+
+void MainWindow::BuildStatusLine() {
+  for (int i = 0; i < StatusFieldCount; ++i) {
+    auto* caption = new QLabel(StatusCaptions[i], this);
+    auto* value = new QLabel(this);
+    value->setFrameShape(QFrame::Panel);
+    value->setFrameShadow(QFrame::Sunken);
+    if (StatusValueWidths[i] > 0) value->setMinimumWidth(StatusValueWidths[i]);
+    value->setAlignment(i + 1 == StatusFieldCount ? Qt::AlignLeft | Qt::AlignVCenter
+                                                  : Qt::AlignCenter);
+    statusBar()->addWidget(caption);
+    statusBar()->addWidget(value, i + 1 == StatusFieldCount ? 1 : 0);
+    statusValues_[i] = value;
+  }
+  statusBar()->setSizeGripEnabled(true);
+}
+
+void MainWindow::SetBoardPicture(platform::Bitmap& game) {
+  board_->SetPicture(game);
+}
+
+void MainWindow::ShowBoard(platform::Rect changed) {
+  board_->ShowChanged(changed);
+}
+
+void MainWindow::ProcessEvents() {
+  QApplication::processEvents();
+}
+
+QAction* MainWindow::AddMenuItem(QMenu& menu, const MenuItem& item) {
+  auto* action = menu.addAction(Text(item.caption));
+  if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Text(item.shortcut)));
+  action->setCheckable(item.checkable);
+  action->setChecked(item.checked);
+  action->setEnabled(item.enabled);
+  const int id = item.id;
+  connect(action, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
+  if (item.separatorAfter) menu.addSeparator();
+  actions_[id] = action;
+  return action;
+}
+
+void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) {
+  std::map<std::string, QMenu*> menus;
+  std::map<std::pair<QMenu*, int>, QActionGroup*> groups;
+  const auto menuNamed = [&](const std::string& title, QMenu* parent) {
+    QMenu*& menu = menus[title];
+    if (!menu) menu = parent ? parent->addMenu(Text(title)) : menuBar()->addMenu(Text(title));
+    return menu;
+  };
+  for (const MenuItem& item : items) {
+    QMenu* menu = menuNamed(item.menu, nullptr);
+    if (!item.submenu.empty()) menu = menuNamed(item.submenu, menu);
+    QAction* action = AddMenuItem(*menu, item);
+    if (item.radioGroup == 0) continue;
+    QActionGroup*& group = groups[{menu, item.radioGroup}];
+    if (!group) group = new QActionGroup(menu);
+    group->addAction(action);
+  }
+
+  auto* toolbar = addToolBar("Toolbar");
+  toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  toolbar->setMovable(false);
+  for (const ToolItem& tool : tools) {
+    auto* button = toolbar->addAction(QIcon::fromTheme(Text(tool.icon)), Text(tool.caption));
+    const int id = tool.command;
+    buttons_[id] = button;
+    connect(button, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
+    // The button follows its menu item, so the mode table enables both at once.
+    if (QAction* twin = Action(id)) {
+      button->setEnabled(twin->isEnabled());
+      connect(twin, &QAction::changed, button,
+              [button, twin] { button->setEnabled(twin->isEnabled()); });
+    }
+  }
+}
+
+QAction* MainWindow::Action(int id) const {
+  const auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::Button(int id) const {
+  const auto it = buttons_.find(id);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+void MainWindow::SetCaptions(int id, const std::string& menuCaption,
+                             const std::string& buttonCaption) {
+  if (QAction* action = Action(id)) action->setText(Text(menuCaption));
+  if (QAction* button = Button(id)) button->setText(Text(buttonCaption));
+}
+
+void MainWindow::SetEnabled(int id, bool enabled) {
+  if (QAction* action = Action(id)) action->setEnabled(enabled);
+}
+
+void MainWindow::SetChecked(int id, bool checked) {
+  if (QAction* action = Action(id)) action->setChecked(checked);
+}
+
+void MainWindow::SetStatusField(int field, const std::string& text) {
+  if (field >= 0 && field < StatusFieldCount) statusValues_[field]->setText(Text(text));
+}
+
+void MainWindow::ShowResult(const ResultWindow& result) {
+  RunResultDialog(*this, result);
+}
+
+void MainWindow::StartClock() {
+  clock_.start();
+}
+
+void MainWindow::ShowFirstTime() {
+  adjustSize();
+  if (const QScreen* screen = this->screen()) {
+    // The board grows with the screen, up to twice its size, so tiles stay easy to read on a
+    // large screen while menus, toolbar and status line keep their natural size.
+    const QRect room = screen->availableGeometry();
+    const QSize board = board_->sizeHint();
+    const QSize chrome = size() - board_->size();
+    const double across = (room.width() * ScreenShareAtMost - chrome.width()) / board.width();
+    const double down = (room.height() * ScreenShareAtMost - chrome.height()) / board.height();
+    const double scale = std::clamp(std::min(across, down), 0.5, 2.0);
+    QSize wanted = chrome + board * scale;
+    wanted = wanted.boundedTo(room.size());
+    resize(wanted);
+    move(room.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
+  }
+  show();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !(event->modifiers() & Qt::AltModifier)) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    clock_.stop();
+    events_.OnClosing();
+  }
+  event->accept();
+}
+
+} // namespace platform::qt

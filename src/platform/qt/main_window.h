@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <map>
+
+#include "platform/qt/board_widget.h"
+#include "platform/qt/message_boxes.h"
+#include "platform/qt/window_port.h"
+
+namespace platform::qt {
+
+// The one main window: menu bar and toolbar from data, the board, the status line and the
+// 50 ms clock. Every event becomes one call on WindowEvents.
+class MainWindow final : public QMainWindow, public WindowPort {
+public:
+  explicit MainWindow(WindowEvents& events);
+  ~MainWindow() override;
+
+  platform::Ui& ui() override { return boxes_; }
+  void SetBoardPicture(platform::Bitmap& game) override;
+  void ShowBoard(platform::Rect changed) override;
+  void ProcessEvents() override;
+  void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) override;
+  void SetEnabled(int id, bool enabled) override;
+  void SetChecked(int id, bool checked) override;
+  void SetCaptions(int id, const std::string& menuCaption,
+                   const std::string& buttonCaption) override;
+  void SetStatusField(int field, const std::string& text) override;
+  void ShowResult(const ResultWindow& result) override;
+  void StartClock() override;
+  void ShowFirstTime() override;
+  void Close() override { close(); }
+
+  BoardWidget& Board() { return *board_; }
+  QAction* Action(int id) const;
+  QAction* Button(int id) const;
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  QAction* AddMenuItem(QMenu& menu, const MenuItem& item);
+  void BuildStatusLine();
+
+  WindowEvents& events_;
+  MessageBoxes boxes_{*this};
+  BoardWidget* board_;
+  QTimer clock_;
+  std::map<int, QAction*> actions_;
+  std::map<int, QAction*> buttons_;
+  std::array<QLabel*, StatusFieldCount> statusValues_{};
+  bool closing_ = false;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,33 @@
+#include "platform/qt/message_boxes.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace platform::qt {
+
+void MessageBoxes::ShowMessage(const std::string& text) {
+  QMessageBox::information(&parent_, QApplication::applicationName(), QString::fromStdString(text));
+}
+
+bool MessageBoxes::AskOkCancel(const std::string& caption, const std::string& text) {
+  return QMessageBox::question(&parent_, QString::fromStdString(caption),
+                               QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                               QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::string MessageBoxes::AskSaveFileName(const std::string& title, const std::string& filter,
+                                          const std::string& initialFolder) {
+  return QFileDialog::getSaveFileName(&parent_, QString::fromStdString(title),
+                                      QString::fromStdString(initialFolder), DialogFilter(filter))
+      .toStdString();
+}
+
+QString DialogFilter(const std::string& filter) {
+  QStringList descriptions;
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+  return descriptions.join(";;");
+}
+
+} // namespace platform::qt

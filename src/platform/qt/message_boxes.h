@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/ui.h"
+
+namespace platform::qt {
+
+// The questions of the rules as Qt's standard boxes, owned by the main window.
+class MessageBoxes final : public platform::Ui {
+public:
+  explicit MessageBoxes(QWidget& parent) : parent_(parent) {}
+  void ShowMessage(const std::string& text) override;
+  bool AskOkCancel(const std::string& caption, const std::string& text) override;
+  std::string AskSaveFileName(const std::string& title, const std::string& filter,
+                              const std::string& initialFolder) override;
+
+private:
+  QWidget& parent_;
+};
+
+// "LAY Layout files (*.lay)|*.lay" -> "LAY Layout files (*.lay)": the description already says
+// the pattern in the form the file dialog reads.
+QString DialogFilter(const std::string& filter);
+
+} // namespace platform::qt

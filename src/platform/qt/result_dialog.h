@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/qt/window_port.h"
+
+namespace platform::qt {
+
+// The modal result window of a finished game: its lines centred, one button to close it.
+void RunResultDialog(QWidget& parent, const ResultWindow& result);
+
+} // namespace platform::qt

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/ui.h"
+
+// The main window as the rest of the program sees it: plain data in, plain calls out. No Qt
+// type crosses this header, so the application object stays testable without a screen.
+namespace platform::qt {
+
+struct MenuItem {
+  int id = 0;
+  std::string menu;    // the menu bar title, with its & accelerator
+  std::string submenu; // empty, or the title of a submenu of `menu`
+  std::string caption;
+  std::string shortcut; // "Ctrl+Z", "F2", ...
+  bool checkable = false;
+  bool checked = false;
+  bool enabled = true;
+  int radioGroup = 0; // items of one menu with the same non-zero group exclude each other
+  bool separatorAfter = false;
+};
+
+struct ToolItem {
+  int command = 0; // runs and mirrors the menu item with this id
+  std::string caption;
+  std::string icon; // a freedesktop theme icon name
+};
+
+// The texts of a modal result window, top to bottom, and its one button.
+struct ResultWindow {
+  std::string caption;
+  std::vector<std::string> lines;
+  std::string button;
+};
+
+enum class PointerButton { Left, Right, Middle };
+
+// What the window reports to its owner.
+class WindowEvents {
+public:
+  virtual ~WindowEvents() = default;
+  virtual void OnCommand(int id) = 0;
+  // A button released over the board, at a board pixel.
+  virtual void OnBoardRelease(PointerButton button, int x, int y) = 0;
+  // One tick of the 50 ms clock.
+  virtual void OnClockTick() = 0;
+  // The window is about to close; the timers are already stopped.
+  virtual void OnClosing() = 0;
+};
+
+constexpr int StatusFieldCount = 4; // "Tiles", "Moves left", "Time", "Status"
+
+class WindowPort {
+public:
+  virtual ~WindowPort() = default;
+  virtual platform::Ui& ui() = 0;
+
+  // The board picture; the window wraps its pixels without a copy, so it must outlive the window
+  // and never be resized.
+  virtual void SetBoardPicture(platform::Bitmap& game) = 0;
+  // Part of the board picture changed: it is on screen before this returns.
+  virtual void ShowBoard(platform::Rect changed) = 0;
+  virtual void ProcessEvents() = 0;
+
+  virtual void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) = 0;
+  virtual void SetEnabled(int id, bool enabled) = 0;
+  virtual void SetChecked(int id, bool checked) = 0;
+  // New captions for a menu item and for the toolbar button that runs the same command.
+  virtual void SetCaptions(int id, const std::string& menuCaption,
+                           const std::string& buttonCaption) = 0;
+  virtual void SetStatusField(int field, const std::string& text) = 0;
+  virtual void ShowResult(const ResultWindow& result) = 0;
+
+  virtual void StartClock() = 0;
+  virtual void ShowFirstTime() = 0;
+  virtual void Close() = 0;
+};
+
+// The GUI application: one per process, created before any window.
+class Application {
+public:
+  Application(int& argc, char** argv);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // The folder of the program file, with a trailing '/'.
+  std::string ProgramFolder() const;
+  std::unique_ptr<WindowPort> CreateMainWindow(WindowEvents& events);
+  int Run();
+
+private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+} // namespace platform::qt

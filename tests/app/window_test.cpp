@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/pelmar.h"
+#include "engine/deal.h"
+#include "engine/free_rule.h"
+#include "platform/qt/board_fit.h"
+#include "platform/qt/main_window.h"
+#include "support/test_platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::qt::BoardFit;
+using platform::qt::FitBoard;
+using platform::qt::MainWindow;
+
+TEST(BoardFitTest, FillsSmoothlyBelowTwiceAndByWholeFactorsFromThere) {
+  struct Case {
+    int widgetW, widgetH;
+    double scale;
+    int left, top;
+  } cases[] = {{704, 468, 1.0, 0, 0},
+               {1000, 500, 500.0 / 468, 124, 0},
+               {1249, 880, 1249.0 / 704, 0, 25},
+               {1408, 936, 2.0, 0, 0},
+               {1500, 1000, 2.0, 46, 32},
+               {352, 468, 0.5, 0, 117}};
+  for (const Case& c : cases) {
+    const BoardFit fit = FitBoard(704, 468, c.widgetW, c.widgetH);
+    EXPECT_DOUBLE_EQ(fit.scale, c.scale) << c.widgetW << "x" << c.widgetH;
+    EXPECT_EQ(fit.left, c.left) << c.widgetW << "x" << c.widgetH;
+    EXPECT_EQ(fit.top, c.top) << c.widgetW << "x" << c.widgetH;
+  }
+}
+
+TEST(BoardFitTest, MapsEveryWidgetPixelBackToItsBoardPixel) {
+  for (const auto& [w, h] : {std::pair{704, 468}, {1500, 1000}, {2200, 1500}, {500, 400}}) {
+    const BoardFit fit = FitBoard(704, 468, w, h);
+    for (int x : {0, 1, 351, 702, 703}) {
+      EXPECT_EQ(fit.BoardX(fit.WidgetX(x)), x) << w << "x" << h;
+      EXPECT_EQ(fit.BoardY(fit.WidgetY(x % 468)), x % 468) << w << "x" << h;
+    }
+    EXPECT_LT(fit.BoardX(fit.left - 1), 0);
+  }
+}
+
+// The program folder of a real installation: the data the build placed beside the binaries.
+class ProgramFolder {
+public:
+  ProgramFolder() {
+    for (const char* folder : {"Layouts", "Tilesets", "Backgrounds"})
+      fs::copy(fs::path(PELMAR_BUILD_DIR) / folder, temp_.path() / folder,
+               fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+  std::string Path() const { return temp_.path().string() + "/"; }
+
+private:
+  testing_support::TempFolder temp_;
+};
+
+class WindowTest : public ::testing::Test {
+public:
+  static platform::qt::Application& App() { return *application_; }
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "window_tests";
+    static char* argv[] = {name, nullptr};
+    // Lives until the process ends: Qt wants one application for every window of the run.
+    static platform::qt::Application* application = new platform::qt::Application(argc, argv);
+    application_ = application;
+  }
+
+protected:
+  void SetUp() override {
+    window_ = application_->CreateMainWindow(pelmar_);
+    ASSERT_TRUE(pelmar_.Init(*window_));
+    window_->ShowFirstTime();
+    pelmar_.FormShow();
+  }
+
+  MainWindow& Window() { return dynamic_cast<MainWindow&>(*window_); }
+
+  // Room for the board at twice its size, so that every board pixel covers 2x2 screen pixels.
+  void ShowBoardDoubled() {
+    Window().resize(1700, 1300);
+    QApplication::processEvents();
+    ASSERT_DOUBLE_EQ(Window().Board().Fit().scale, 2.0);
+  }
+
+  void DealNumberedGame(int number) {
+    engine::GameState& state = pelmar_.State();
+    state.board.GameNumber = number;
+    state.options.RandomSeed1 = true;
+    engine::BeginGame(state, pelmar_);
+    engine::IsItFree(state);
+  }
+
+  // Clicks the middle of a tile's face where the window shows it.
+  void ClickTile(int tile) {
+    const engine::Board& b = pelmar_.State().board;
+    const engine::Position& p = b.TilePos[tile];
+    const int x = 20 * p.x + 6 * p.z + b.BoardLeft - 46 + 20;
+    const int y = 25 * p.y - 6 * p.z + b.BoardTop - 59 + 25;
+    const BoardFit fit = Window().Board().Fit();
+    QTest::mouseClick(&Window().Board(), Qt::LeftButton, {},
+                      QPoint(static_cast<int>(fit.WidgetX(x)), static_cast<int>(fit.WidgetY(y))));
+  }
+
+  static platform::qt::Application* application_;
+  ProgramFolder folder_;
+  TPelmar pelmar_{folder_.Path()};
+  std::unique_ptr<platform::qt::WindowPort> window_;
+};
+
+platform::qt::Application* WindowTest::application_ = nullptr;
+
+std::pair<int, int> MatchingFreePair(const engine::Board& b) {
+  for (int i = 1; i <= b.FreeCount; ++i)
+    for (int j = i + 1; j <= b.FreeCount; ++j)
+      if (engine::TileGroup(b.FreeList[i]) == engine::TileGroup(b.FreeList[j]))
+        return {b.FreeList[i], b.FreeList[j]};
+  return {0, 0};
+}
+
+TEST_F(WindowTest, StartsOnTheGamesPanelWithTheTraditionalLayout) {
+  const engine::GameState& state = pelmar_.State();
+  EXPECT_EQ(state.board.GameMode, engine::ModeGamesPanel);
+  EXPECT_EQ(state.layouts.LayoutNames[state.layouts.LayoutIndex - 1], "Traditional");
+  EXPECT_EQ(Window().windowTitle(), "Pelmar 7.77");
+  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
+  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->isEnabled());
+  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Pause))->isEnabled());
+}
+
+TEST_F(WindowTest, ClickingAMatchingFreePairRemovesIt) {
+  DealNumberedGame(42);
+  const engine::Board& b = pelmar_.State().board;
+  ASSERT_EQ(b.GameMode, engine::ModeSolitaire);
+  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
+  const auto [first, second] = MatchingFreePair(b);
+  ASSERT_GT(first, 0) << "game 42 offers no move";
+  const int before = b.TilesLeft;
+
+  ClickTile(first);
+  EXPECT_EQ(b.FirstPick, first);
+  ClickTile(second);
+
+  EXPECT_FALSE(b.TilePos[first].OnBoard());
+  EXPECT_FALSE(b.TilePos[second].OnBoard());
+  EXPECT_EQ(b.TilesLeft, before - 2);
+  EXPECT_TRUE(testing_support::BoardIsConsistent(b));
+}
+
+TEST_F(WindowTest, ClicksLandOnTheSameTileWhenTheBoardIsScaled) {
+  ShowBoardDoubled();
+  DealNumberedGame(7);
+  const engine::Board& b = pelmar_.State().board;
+  const auto [first, second] = MatchingFreePair(b);
+  ASSERT_GT(first, 0);
+  ClickTile(first);
+  ClickTile(second);
+  EXPECT_FALSE(b.TilePos[first].OnBoard());
+  EXPECT_FALSE(b.TilePos[second].OnBoard());
+}
+
+TEST_F(WindowTest, TheWidgetShowsTheBoardPicture) {
+  ShowBoardDoubled();
+  DealNumberedGame(3);
+  const platform::Bitmap& game = pelmar_.Pictures().Game;
+  const QImage shown = Window().Board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const BoardFit fit = Window().Board().Fit();
+  for (const auto& [x, y] : {std::pair{10, 10}, {352, 234}, {200, 300}, {600, 100}}) {
+    const QPoint at(static_cast<int>(fit.WidgetX(x)), static_cast<int>(fit.WidgetY(y)));
+    EXPECT_TRUE(platform::SameColour(shown.pixel(at), game.Pixel(x, y))) << x << "," << y;
+  }
+}
+
+TEST_F(WindowTest, StopReturnsToThePanelAndDisablesPlay) {
+  DealNumberedGame(5);
+  Window().Action(static_cast<int>(shell::CommandId::Stop))->trigger();
+  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeGamesPanel);
+  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Stop))->isEnabled());
+  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Hint))->isEnabled());
+}
+
+TEST_F(WindowTest, PauseHidesTheGameAndContinueBringsItBack) {
+  DealNumberedGame(9);
+  const engine::Board& b = pelmar_.State().board;
+  const auto [first, second] = MatchingFreePair(b);
+  ASSERT_GT(first, 0);
+  QAction* pause = Window().Action(static_cast<int>(shell::CommandId::Pause));
+  ASSERT_TRUE(pause->isEnabled());
+
+  pause->trigger();
+  EXPECT_EQ(b.GameMode, engine::ModePaused);
+  EXPECT_EQ(pause->text(), "&Continue");
+  EXPECT_EQ(Window().Button(static_cast<int>(shell::CommandId::Pause))->text(), "Play");
+  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
+  ClickTile(first);
+  EXPECT_EQ(b.FirstPick, 0) << "a paused board takes no picks";
+
+  pause->trigger();
+  EXPECT_EQ(b.GameMode, engine::ModeSolitaire);
+  EXPECT_EQ(pause->text(), "&Pause");
+  EXPECT_EQ(Window().Button(static_cast<int>(shell::CommandId::Pause))->text(), "Pause");
+  ClickTile(first);
+  EXPECT_EQ(b.FirstPick, first);
+}
+
+TEST_F(WindowTest, NewGameDuringAPauseRestoresThePauseCaptions) {
+  DealNumberedGame(9);
+  QAction* pause = Window().Action(static_cast<int>(shell::CommandId::Pause));
+  pause->trigger();
+  Window().Action(static_cast<int>(shell::CommandId::Stop))->trigger();
+  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModePaused)
+      << "Stop is not offered while paused";
+  Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->trigger();
+  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeSolitaire);
+  EXPECT_EQ(pause->text(), "&Pause");
+}
+
+// Answers every message box that opens while it lives, keeping the texts.
+class MessageBoxAnswerer {
+public:
+  MessageBoxAnswerer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts << box->text();
+        box->accept();
+      }
+    });
+    timer_.start(5);
+  }
+  QStringList texts;
+
+private:
+  QTimer timer_;
+};
+
+TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
+  WindowTest::SetUpTestSuite();
+  testing_support::TempFolder folder;
+  fs::copy(fs::path(PELMAR_BUILD_DIR) / "Layouts", folder.path() / "Layouts",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  TPelmar pelmar(folder.path().string() + "/");
+  MessageBoxAnswerer answerer;
+  std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
+  ASSERT_TRUE(pelmar.Init(*window));
+  ASSERT_EQ(answerer.texts.size(), 2);
+  EXPECT_TRUE(answerer.texts[0].startsWith("No background picture was found"))
+      << answerer.texts[0].toStdString();
+  EXPECT_TRUE(answerer.texts[1].startsWith("No tileset was found"))
+      << answerer.texts[1].toStdString();
+  pelmar.FormShow();
+  engine::BeginGame(pelmar.State(), pelmar);
+  EXPECT_EQ(pelmar.State().board.GameMode, engine::ModeSolitaire);
+  EXPECT_EQ(pelmar.State().board.TilesLeft, 144);
+}
+
+TEST(MissingDataTest, NoLayoutAtAllStopsTheStartWithAMessage) {
+  WindowTest::SetUpTestSuite();
+  testing_support::TempFolder folder; // its Layouts folder is empty
+  TPelmar pelmar(folder.path().string() + "/");
+  MessageBoxAnswerer answerer;
+  std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
+  EXPECT_FALSE(pelmar.Init(*window));
+  ASSERT_EQ(answerer.texts.size(), 1);
+  EXPECT_TRUE(answerer.texts[0].startsWith("No layout was found"))
+      << answerer.texts[0].toStdString();
+}
+
+// Everything the result window said, read while it is open; then its button closes it.
+struct ResultSeen {
+  QString caption, button;
+  QStringList lines;
+};
+
+void AnswerResultWindow(ResultSeen& seen) {
+  QTimer::singleShot(0, [&seen] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    seen.caption = dialog->windowTitle();
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) seen.lines << label->text();
+    QPushButton* button = dialog->findChild<QPushButton*>();
+    seen.button = button->text();
+    button->click();
+  });
+}
+
+TEST_F(WindowTest, FinishedBoardShowsTheResultAndReturnsToThePanel) {
+  DealNumberedGame(11);
+  engine::GameState& state = pelmar_.State();
+  engine::Board& b = state.board;
+  for (int t = 1; t <= engine::MaxTiles; ++t) {
+    if (!b.TilePos[t].OnBoard()) continue;
+    b.BoardGrid.Set(b.TilePos[t], 0);
+    b.TilePos[t] = {};
+  }
+  b.TilesLeft = 0;
+  state.scoring.GameStartTick = pelmar_.clock().TickCount() - 65'400;
+  state.scoring.PenaltySeconds = 40;
+
+  ResultSeen seen;
+  AnswerResultWindow(seen);
+  pelmar_.OnClockTick();
+
+  EXPECT_EQ(seen.caption, "Board finished !");
+  EXPECT_EQ(seen.lines, (QStringList{"Congratulations !", "You finished the board...",
+                                     "Your final time is 01:45"}));
+  EXPECT_EQ(seen.button, "Thank you !");
+  EXPECT_TRUE(b.GameOverShown);
+  EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
+  // The clock goes on ticking on the panel without ending the game a second time.
+  pelmar_.OnClockTick();
+  EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
+  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->isEnabled());
+}
+
+} // namespace
