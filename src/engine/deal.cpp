@@ -17,11 +17,6 @@ void ClearTilePositions(Board& board) {
   for (Position& p : board.TilePos) p = {};
 }
 
-void Place(Board& board, int tile, const Position& p) {
-  board.BoardGrid.Set(p, static_cast<std::uint8_t>(tile));
-  board.TilePos[tile] = p;
-}
-
 void DealPlainlyFromCurrentSeed(GameState& state, GameServices& services) {
   Board& b = state.board;
   bool animate = state.options.Animate && b.GameMode != ModeEditor && !state.options.RandomSeed1;
@@ -41,6 +36,11 @@ void DealPlainlyFromCurrentSeed(GameState& state, GameServices& services) {
 }
 
 } // namespace
+
+void Place(Board& board, int tile, const Position& p) {
+  board.BoardGrid.Set(p, static_cast<std::uint8_t>(tile));
+  board.TilePos[tile] = p;
+}
 
 int CountFreeUndealt(const TileGrid& grid, const PositionList& list) {
   int n = 0;

@@ -20,6 +20,9 @@ struct PositionList {
 };
 PositionList UndealtPositions(const TileGrid& grid);
 
+// Puts a tile on the board: its cell and its position agree.
+void Place(Board& board, int tile, const Position& p);
+
 // The free positions of the list whose tile is not dealt or taken off yet. Cells already taken
 // off are not counted, or the search for two free positions could wait for ever on a board
 // with only one.

@@ -115,10 +115,8 @@ bool ShuffleBoard(GameState& state, GameServices& services) {
     int a = remaining[e];
     int c = remaining[e % 2 == 1 ? e + 1 : e - 1];
     if (b.TilePos[a].OnBoard() || b.TilePos[c].OnBoard()) continue;
-    b.TilePos[a] = stack[k];
-    b.BoardGrid.Set(stack[k], static_cast<std::uint8_t>(a));
-    b.TilePos[c] = stack[k + 1];
-    b.BoardGrid.Set(stack[k + 1], static_cast<std::uint8_t>(c));
+    Place(b, a, stack[k]);
+    Place(b, c, stack[k + 1]);
     if (state.options.Animate && mode != ModeNone && mode != ModeEditor && mode != ModeGamesPanel) {
       services.FullRedraw();
       services.Repaint();

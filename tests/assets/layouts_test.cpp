@@ -144,24 +144,6 @@ TEST(BuiltLayoutsTest, EveryLayoutOpensWithAHandfulOfFreeTiles) {
   }
 }
 
-// Removes the simulated pairs in order; each must be free under the normal rule and match.
-::testing::AssertionResult PlaysOut(Board& b, const WinnableDeal& deal) {
-  for (int k = 1; k < deal.removalCount; k += 2) {
-    int first = b.BoardGrid(deal.removals[k]), second = b.BoardGrid(deal.removals[k + 1]);
-    if (first == 0 || second == 0 || TileGroup(first) != TileGroup(second))
-      return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " does not match";
-    if (!Dispo(b, first) || !Dispo(b, second))
-      return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " is not free";
-    for (int t : {first, second}) {
-      b.BoardGrid.Set(b.TilePos[t], 0);
-      b.TilePos[t] = {};
-    }
-    b.TilesLeft -= 2;
-  }
-  if (b.TilesLeft != 0) return ::testing::AssertionFailure() << b.TilesLeft << " tiles left";
-  return ::testing::AssertionSuccess();
-}
-
 TEST(BuiltLayoutsTest, WinnableDealsPlayOutWithoutFallingBack) {
   for (const BuiltLayout& l : Layouts()) {
     for (int number : {1, 2, 3, 4, 5, 97, 1234, 65536, 2147483647}) {
@@ -175,7 +157,7 @@ TEST(BuiltLayoutsTest, WinnableDealsPlayOutWithoutFallingBack) {
       WinnableDeal deal = CreateBoard(*state, services);
       ASSERT_FALSE(deal.plainFallback);
       ASSERT_EQ(deal.removalCount, l.parsed.cells.Positions());
-      EXPECT_TRUE(PlaysOut(state->board, deal));
+      EXPECT_TRUE(testing_support::PlaysOut(state->board, deal));
     }
   }
 }

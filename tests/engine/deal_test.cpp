@@ -132,25 +132,6 @@ TEST(DealTest, UnnumberedDealsAreSeededFromTheClockAndAnimated) {
   EXPECT_EQ(zero.Positions(), same.Positions());
 }
 
-// Plays the simulated removals back in order: each pair must be free and matching.
-::testing::AssertionResult PlaysOut(GameState& state, const WinnableDeal& deal) {
-  Board& b = state.board;
-  for (int k = 1; k < deal.removalCount; k += 2) {
-    int a = b.BoardGrid(deal.removals[k]), c = b.BoardGrid(deal.removals[k + 1]);
-    if (a == 0 || c == 0 || TileGroup(a) != TileGroup(c))
-      return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " does not match";
-    if (!Dispo(b, a) || !Dispo(b, c))
-      return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " is not free";
-    for (int t : {a, c}) {
-      b.BoardGrid.Set(b.TilePos[t], 0);
-      b.TilePos[t] = {};
-    }
-    b.TilesLeft -= 2;
-  }
-  if (b.TilesLeft != 0) return ::testing::AssertionFailure() << b.TilesLeft << " tiles left";
-  return ::testing::AssertionSuccess();
-}
-
 TEST(WinnableDealTest, PlayingTheSimulationBackClearsTheBoard) {
   const std::string layouts[] = {testing_support::BuiltLayout("Traditional"),
                                  testing_support::TestLayout("pyramid.lay"),
@@ -166,7 +147,8 @@ TEST(WinnableDealTest, PlayingTheSimulationBackClearsTheBoard) {
       ASSERT_FALSE(deal.plainFallback) << path << " game " << number;
       ASSERT_EQ(deal.removalCount, layout.Positions());
       ASSERT_TRUE(BoardIsConsistent(table.state->board));
-      EXPECT_TRUE(PlaysOut(*table.state, deal)) << path << " game " << number;
+      EXPECT_TRUE(testing_support::PlaysOut(table.state->board, deal))
+          << path << " game " << number;
     }
   }
 }

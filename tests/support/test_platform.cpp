@@ -113,4 +113,21 @@ std::string TestLayout(const std::string& fileName) {
   return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult PlaysOut(engine::Board& b, const engine::WinnableDeal& deal) {
+  for (int k = 1; k < deal.removalCount; k += 2) {
+    int first = b.BoardGrid(deal.removals[k]), second = b.BoardGrid(deal.removals[k + 1]);
+    if (first == 0 || second == 0 || engine::TileGroup(first) != engine::TileGroup(second))
+      return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " does not match";
+    if (!engine::Dispo(b, first) || !engine::Dispo(b, second))
+      return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " is not free";
+    for (int t : {first, second}) {
+      b.BoardGrid.Set(b.TilePos[t], 0);
+      b.TilePos[t] = {};
+    }
+    b.TilesLeft -= 2;
+  }
+  if (b.TilesLeft != 0) return ::testing::AssertionFailure() << b.TilesLeft << " tiles left";
+  return ::testing::AssertionSuccess();
+}
+
 } // namespace testing_support

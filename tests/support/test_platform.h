@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/deal.h"
 #include "engine/game_services.h"
 #include "engine/game_state.h"
 
@@ -97,5 +98,9 @@ std::string TestLayout(const std::string& fileName);
 // Checks the board invariants every completed move keeps: positions and grid agree both ways,
 // TilesLeft counts the tiles on the board, and every group has an even number of them.
 ::testing::AssertionResult BoardIsConsistent(const engine::Board& board);
+
+// Removes the pairs of a winnable deal in the order its simulation took them off; each pair
+// must match and be free under the normal rule, and the board must end empty.
+::testing::AssertionResult PlaysOut(engine::Board& board, const engine::WinnableDeal& deal);
 
 } // namespace testing_support
