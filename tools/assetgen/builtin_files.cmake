@@ -1,0 +1,64 @@
+# What assetgen writes to builtin/: the pictures and sounds compiled into the program. One line
+# per file, so a file added to the generator and not here fails the resource test.
+set(PELMAR_BUILTIN_FILES
+  digits.bmp
+  done.wav
+  hall_panel.bmp
+  hand.png
+  hand_pressed.png
+  hof_clicks_content.bmp
+  hof_clicks_delighted.bmp
+  hof_clicks_worried.bmp
+  hof_hashira_cheer.bmp
+  hof_hashira_focused.bmp
+  hof_hashira_surprised.bmp
+  hof_orchid_clicks.bmp
+  hof_orchid_other.bmp
+  hof_orchid_rivers.bmp
+  hof_orchid_solitaire.bmp
+  hof_rivers_content.bmp
+  hof_rivers_delighted.bmp
+  hof_rivers_worried.bmp
+  hof_solitaire_content.bmp
+  hof_solitaire_delighted.bmp
+  hof_solitaire_worried.bmp
+  hof_welcome_content.bmp
+  hof_welcome_delighted.bmp
+  hof_welcome_worried.bmp
+  logo1.bmp
+  logo2.bmp
+  logo3.bmp
+  logo4.bmp
+  logo5.bmp
+  logo6.bmp
+  miniature_tile.bmp
+  next_grid.bmp
+  noway.wav
+  nuages.jpg
+  pause.bmp
+  score_panel.bmp
+  screen1.jpg
+  screen2.jpg
+  screen3.jpg
+  screen4.jpg
+  screen5.jpg
+  screen6.jpg
+  select.wav
+  shadow_h.bmp
+  shadow_v01.bmp
+  shadow_v2.bmp
+  shadow_v3.bmp
+  shadow_v4.bmp
+  shadow_v5.bmp
+  slider_grid.bmp
+  small_joker.bmp
+  small_tile1.bmp
+  small_tile2.bmp
+  small_tile3.bmp
+  small_tile4.bmp
+  small_tile5.bmp
+  small_tile6.bmp
+  splash.bmp
+  violet.jpg
+)
+list(TRANSFORM PELMAR_BUILTIN_FILES PREPEND ${CMAKE_BINARY_DIR}/builtin/)
