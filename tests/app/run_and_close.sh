@@ -10,7 +10,7 @@ if ! kill -0 "$pid" 2>/dev/null; then
   echo "the program ended before it was asked to (status $?)"
   exit 1
 fi
-window=$(xdotool search --sync --name "Pelmar 7.77" | head -1)
+window=$(xdotool search --sync --onlyvisible --name "Pelmar 7.77" | head -1)
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" Escape
 for _ in $(seq 50); do
