@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/game_services.h"
+#include "engine/game_state.h"
+
+namespace render {
+
+// The pointer shapes the board uses: the arrow, and with "Cool Mouse" a hand over tiles that
+// closes while a button is held.
+enum class CursorShape { Arrow, Hand, PressedHand };
+
+// The pointer moved to (X, Y) of the board picture: the tile under it gets the pointer
+// highlight (only a playable one with "Only Possible Moves"), and the cursor follows. Redraws
+// only the faces whose mark changed.
+void FormMouseMove(engine::GameState& state, engine::GameServices& services, CursorShape& cursor,
+                   int X, int Y);
+
+// A button went down over the board: the hand closes.
+void HandDown(const engine::Options& options, CursorShape& cursor);
+
+// The button came up: a closed hand opens again.
+void HandUp(CursorShape& cursor);
+
+} // namespace render
