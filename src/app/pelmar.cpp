@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/panel_items.h"
 #include "app/picture_loading.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
@@ -12,6 +13,7 @@
 #include "shell/command_enabling.h"
 #include "shell/data_folders.h"
 #include "shell/game_result.h"
+#include "shell/games_panel.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ int DefaultEntry(const std::vector<std::string>& entries, int wanted) {
 
 const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::LastPlayedGame, &TPelmar::NewGame},
-    {CommandId::RandomSolitaire, &TPelmar::NewGame},
+    {CommandId::RandomSolitaire, &TPelmar::RandomSolitaire},
     {CommandId::Exit, &TPelmar::Exit},
     {CommandId::Back, &TPelmar::Back},
     {CommandId::Hint, &TPelmar::Hint},
@@ -62,6 +64,7 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::Stop, &TPelmar::Stop},
     {CommandId::Vertical, &TPelmar::Vertical},
     {CommandId::Shadows, &TPelmar::Shadows},
+    {CommandId::AnimatePause, &TPelmar::AnimatePauseClick},
     {CommandId::Invert, &TPelmar::Invert},
     {CommandId::HighlightNone, &TPelmar::HighlightNone},
     {CommandId::HighlightRed, &TPelmar::HighlightRed},
@@ -70,6 +73,12 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::HighlightBlue, &TPelmar::HighlightBlue},
     {CommandId::ShowMoves, &TPelmar::ShowMoves},
     {CommandId::ShowTime, &TPelmar::ShowTime},
+};
+
+// Only kinds that can be played are listed: "Last Played Game" after a kind that is not built
+// yet starts nothing rather than another game.
+const TPelmar::GameStart TPelmar::GameStarts[] = {
+    {shell::GameKind::Solitaire, &TPelmar::RandomSolitaire},
 };
 
 TPelmar::TPelmar(std::string programDir)
@@ -88,6 +97,8 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
     return false;
   }
   BuildMenus();
+  window_->SetGamesPanel(app::GamesPanelItems());
+  idlePictures_ = app::LoadIdlePictures();
   ActiveTilesetBackground();
   LoadStartLayout();
   renderer_.ColorHighlight();
@@ -96,7 +107,23 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
 }
 
 void TPelmar::FormShow() {
-  if (state_.board.GameMode == engine::ModeNone) IM(engine::ModeGamesPanel);
+  if (state_.board.GameMode != engine::ModeNone) return;
+  PlaceGamesPanel();
+  IM(engine::ModeGamesPanel);
+  if (state_.options.StartDirectly) NewGame();
+}
+
+void TPelmar::FormResize(const platform::qt::BoardArea& board) {
+  boardArea_ = board;
+  PlaceGamesPanel();
+}
+
+void TPelmar::PlaceGamesPanel() {
+  if (!window_) return; // the window reports its size before Init hands it over
+  // Centred over the board picture wherever the window shows it, at the panel's own size.
+  const shell::PanelOrigin origin =
+      shell::CentredPanelOrigin(boardArea_.width, boardArea_.height, boardArea_.top);
+  window_->PlaceGamesPanel(boardArea_.left + origin.left, origin.top);
 }
 
 void TPelmar::LoadFiles() {
@@ -189,10 +216,28 @@ void TPelmar::IM(int newMode) {
   if (old == engine::ModeSlider || old == engine::ModeHashira) renderer_.ShowFond();
   if (old != newMode && !IsScreenMode(old) && !IsScreenMode(newMode)) state_.LastHallRank = 0;
   state_.board.GameMode = static_cast<std::uint8_t>(newMode);
+  if (shell::RevealsSameGameButton(newMode)) window_->ShowSameGameButton();
   if (ShowsBackgroundOnly(newMode)) renderer_.ShowFond();
+  window_->ShowGamesPanel(shell::GamesPanelShown(newMode, state_.options));
   for (const shell::Command& c : shell::Commands())
     if (c.gate && c.availability == shell::Availability::Built)
       window_->SetEnabled(static_cast<int>(c.id), shell::CommandEnabled(*c.gate, newMode));
+  RunThreadTimerWhenNeeded();
+}
+
+void TPelmar::RunThreadTimerWhenNeeded() {
+  if (games::ThreadTimerNeeded(state_)) window_->StartThreadTimer(games::MinimumTimerSleep);
+}
+
+int TPelmar::Timer1timer() {
+  if (!games::ThreadTimerNeeded(state_)) return platform::qt::ThreadTimerStopped;
+  const std::uint32_t start = clock_.TickCount();
+  // Hashira's step joins here when that game is built.
+  if (state_.board.GameMode == engine::ModeGamesPanel)
+    shell::AnimateGamesPanel(pause_.AnimationStep, pictures_, idlePictures_, *this);
+  else if (state_.board.GameMode == engine::ModePaused)
+    shell::AnimatePauseScreen(pause_.AnimationStep, pictures_, idlePictures_, *this);
+  return threadPacing_.NextDelay(start, clock_.TickCount());
 }
 
 void TPelmar::Repaint() {
@@ -215,7 +260,19 @@ void TPelmar::ShowPauseCaptions(const shell::PauseCaptions& captions) {
 }
 
 void TPelmar::Pause() {
-  switch (shell::PauseClick(state_, pause_, *this)) {
+  ShowPauseStep(shell::PauseClick(state_, pause_, *this));
+}
+
+void TPelmar::FormActivate() {
+  ShowPauseStep(shell::FormActivate(state_, pause_, *this));
+}
+
+void TPelmar::FormDeactivate() {
+  ShowPauseStep(shell::FormDeactivate(state_, pause_, *this));
+}
+
+void TPelmar::ShowPauseStep(shell::PauseStep step) {
+  switch (step) {
   case shell::PauseStep::Paused:
     ShowPauseCaptions(shell::PausedCaptions);
     break;
@@ -265,7 +322,16 @@ void TPelmar::LayoutAdded(int) {
 }
 
 void TPelmar::NewGame() {
-  // One-player Solitaire is the only game of this window, so it is always the last kind played.
+  // Each start operation reuses the difficulty that the last game of its kind left in
+  // LayoutIndex.
+  const shell::GameKind kind =
+      shell::LastPlayedKind(state_.board.GameMode, state_.layouts.LayoutIndex);
+  const auto start = std::find_if(std::begin(GameStarts), std::end(GameStarts),
+                                  [kind](const GameStart& g) { return g.kind == kind; });
+  if (start != std::end(GameStarts)) (this->*start->start)();
+}
+
+void TPelmar::RandomSolitaire() {
   engine::RandomSolitaireGame1Click(state_, *this);
 }
 
@@ -280,6 +346,14 @@ void TPelmar::Vertical() {
 void TPelmar::Shadows() {
   state_.options.Shadows = !state_.options.Shadows;
   renderer_.FullRedraw();
+}
+
+void TPelmar::AnimatePauseClick() {
+  state_.options.AnimatePause = !state_.options.AnimatePause;
+  // The last frame stays on the board otherwise.
+  const int mode = state_.board.GameMode;
+  if (mode == engine::ModeGamesPanel || mode == engine::ModePaused) renderer_.FullRedraw();
+  RunThreadTimerWhenNeeded();
 }
 
 void TPelmar::OnCommand(int id) {

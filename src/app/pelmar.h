@@ -6,10 +6,13 @@
 #include "engine/game_state.h"
 #include "engine/solitaire_play.h"
 #include "games/clock.h"
+#include "games/thread_timer.h"
 #include "platform/clock.h"
 #include "platform/qt/window_port.h"
 #include "render/board_renderer.h"
 #include "shell/commands.h"
+#include "shell/idle_animations.h"
+#include "shell/last_played_game.h"
 #include "shell/pause.h"
 
 // The application object: owns every piece of game state and wires the rules, the drawing and
@@ -58,6 +61,10 @@ public:
   void OnBoardRelease(platform::qt::PointerButton button, int x, int y) override;
   void OnClockTick() override;
   void OnClosing() override;
+  void FormActivate() override;
+  void FormDeactivate() override;
+  void FormResize(const platform::qt::BoardArea& board) override;
+  int Timer1timer() override;
 
 private:
   void LoadFiles();
@@ -67,6 +74,8 @@ private:
   void RunFixedCommand(shell::CommandId id);
   void SyncCheckMarks();
   void ShowStatusBar();
+  void PlaceGamesPanel();
+  void RunThreadTimerWhenNeeded();
 
   // Handlers of the commands that are more than a check mark.
   void NewGame();
@@ -76,9 +85,11 @@ private:
   void Shuffle();
   void Restart() { engine::Restart(state_, *this); }
   void Pause();
+  void ShowPauseStep(shell::PauseStep step);
   void ShowPauseCaptions(const shell::PauseCaptions& captions);
   void Vertical();
   void Shadows();
+  void AnimatePauseClick();
   void Invert() { renderer_.InvertClick(); }
   void HighlightNone() { renderer_.Highlight1Click(); }
   void HighlightRed() { renderer_.Highlight2Click(render::RectangleEntry::Red); }
@@ -97,6 +108,13 @@ private:
     void (TPelmar::*run)();
   };
   static const Handler Handlers[];
+  // How "Last Played Game" starts each kind of game that this program can play.
+  struct GameStart {
+    shell::GameKind kind;
+    void (TPelmar::*start)();
+  };
+  static const GameStart GameStarts[];
+  void RandomSolitaire();
 
   engine::GameState state_;
   render::BoardPictures pictures_;
@@ -105,6 +123,9 @@ private:
   games::GameClock gameClock_;
   platform::qt::WindowPort* window_ = nullptr;
   shell::PauseState pause_;
+  platform::qt::BoardArea boardArea_;
+  shell::IdlePictures idlePictures_;
+  games::ThreadTimerPacing threadPacing_;
 
   std::vector<std::string> tilesets_, backgrounds_;
   int checkedTileset_ = 0, checkedBackground_ = 0;

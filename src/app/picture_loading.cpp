@@ -3,6 +3,7 @@
 #include "platform/bmp_reader.h"
 #include "platform/files.h"
 #include "platform/jpeg_reader.h"
+#include "platform/qt/builtin_files.h"
 #include "render/tile_sheet.h"
 #include "shell/backgrounds.h"
 
@@ -27,6 +28,11 @@ std::string Refusal(const std::string& what, const std::string& path, const std:
   return "Unable to load the " + what + " \"" + path + "\": " + reason + ".";
 }
 
+platform::Bitmap BuiltinBitmap(const std::string& name) {
+  platform::DecodedPicture decoded = platform::DecodeBmp(platform::qt::ReadBuiltin(name));
+  return decoded.ok ? std::move(decoded.bitmap) : platform::Bitmap();
+}
+
 } // namespace
 
 std::string LoadTileset(const std::string& path, render::BoardPictures& pictures) {
@@ -43,6 +49,14 @@ std::string LoadBackground(const std::string& path, render::BoardPictures& pictu
   if (!picture.ok) return Refusal("background", path, picture.error);
   shell::TileBackground(pictures.BackgroundBitmap, picture.bitmap);
   return {};
+}
+
+shell::IdlePictures LoadIdlePictures() {
+  shell::IdlePictures idle;
+  idle.pause = BuiltinBitmap("pause.bmp");
+  for (int i = 0; i < shell::LogoCount; ++i)
+    idle.logos[i] = BuiltinBitmap("logo" + std::to_string(i + 1) + ".bmp");
+  return idle;
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "render/board_renderer.h"
+#include "shell/idle_animations.h"
 
 namespace app {
 
@@ -13,5 +14,9 @@ std::string LoadTileset(const std::string& path, render::BoardPictures& pictures
 // Reads a background picture (JPEG when the name says ".jpg", else BMP) and lays it over the
 // board background. On failure the background stays as it was and the reason is returned.
 std::string LoadBackground(const std::string& path, render::BoardPictures& pictures);
+
+// The built-in pause picture and games-panel logos. A picture that cannot be read stays empty,
+// and its animation then draws nothing.
+shell::IdlePictures LoadIdlePictures();
 
 } // namespace app

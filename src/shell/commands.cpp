@@ -84,6 +84,8 @@ const std::array Table{
     Option(CommandId::ShowMoves, "Show &Moves Left", &Options::ShowMoves, "Ctrl+M"),
     Option(CommandId::ShowTime, "&Show Time Left", &Options::ShowTime, "Ctrl+L"),
     Option(CommandId::CoolStatus, "Cool Status", &Options::CoolStatus),
+    Option(CommandId::AnimatePause, "Animate Pause and Start screens", &Options::AnimatePause),
+    Option(CommandId::WelcomePause, "Show Games Panel during Pause", &Options::WelcomePause),
     Entry(CommandId::HelpContents, Menu::Help, "&Help", {}, A::NotBuilt),
     Entry(CommandId::About, Menu::Help, "&About...", {}, A::NotBuilt),
 };

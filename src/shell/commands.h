@@ -55,6 +55,8 @@ enum class CommandId : int {
   CoolStatus,
   HelpContents,
   About,
+  WelcomePause,
+  AnimatePause,
 };
 
 // The menus in the order of the menu bar; Highlight is a submenu of Options.

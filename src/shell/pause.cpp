@@ -29,4 +29,16 @@ PauseStep PauseClick(engine::GameState& state, PauseState& pause, engine::GameSe
   return PauseStep::Resumed;
 }
 
+PauseStep FormDeactivate(engine::GameState& state, PauseState& pause,
+                         engine::GameServices& services) {
+  if (state.board.GameMode == engine::ModePaused) return PauseStep::Ignored;
+  return PauseClick(state, pause, services);
+}
+
+PauseStep FormActivate(engine::GameState& state, PauseState& pause,
+                       engine::GameServices& services) {
+  if (state.board.GameMode != engine::ModePaused) return PauseStep::Ignored;
+  return PauseClick(state, pause, services);
+}
+
 } // namespace shell

@@ -7,9 +7,11 @@
 
 namespace shell {
 
-// The mode a pause returns to; the games panel until a game is paused.
+// The mode a pause returns to (the games panel until a game is paused), and the phase of the
+// pause-screen and games-panel animations.
 struct PauseState {
   int PausedMode = engine::ModeGamesPanel;
+  int AnimationStep = 0;
 };
 
 enum class PauseStep { Ignored, Paused, Resumed };
@@ -17,6 +19,13 @@ enum class PauseStep { Ignored, Paused, Resumed };
 // The Pause command: freezes the clocks of a running game (modes 1..7) and hides its tiles, or
 // brings a paused game back with the time it had. Every other mode ignores it.
 PauseStep PauseClick(engine::GameState& state, PauseState& pause, engine::GameServices& services);
+
+// The program lost activation: a running game pauses whatever the options say, so no time runs
+// while the player looks elsewhere. A game already paused stays paused.
+PauseStep FormDeactivate(engine::GameState& state, PauseState& pause,
+                         engine::GameServices& services);
+// The program is active again: a paused game resumes, also one the player paused by hand.
+PauseStep FormActivate(engine::GameState& state, PauseState& pause, engine::GameServices& services);
 
 // The captions of the menu entry and the toolbar button while paused and while playing.
 struct PauseCaptions {

@@ -66,4 +66,48 @@ TEST(PauseTest, TwoPlayersFreezeBothTurnClocks) {
   EXPECT_EQ(90'000u - state.scoring.TurnStartTick2, 8'000u);
 }
 
+// Losing activation pauses every running game and nothing else; regaining it resumes exactly
+// when paused, whoever paused.
+TEST(PauseTest, ActivationPausesAndResumesOnlyWhereItShould) {
+  struct Case {
+    int mode;
+    PauseStep onDeactivate, onActivate;
+  } cases[] = {
+      {0, PauseStep::Ignored, PauseStep::Ignored},  {1, PauseStep::Paused, PauseStep::Ignored},
+      {2, PauseStep::Paused, PauseStep::Ignored},   {4, PauseStep::Paused, PauseStep::Ignored},
+      {7, PauseStep::Paused, PauseStep::Ignored},   {8, PauseStep::Ignored, PauseStep::Ignored},
+      {9, PauseStep::Ignored, PauseStep::Ignored},  {10, PauseStep::Ignored, PauseStep::Resumed},
+      {11, PauseStep::Ignored, PauseStep::Ignored}, {12, PauseStep::Ignored, PauseStep::Ignored}};
+  for (const Case& c : cases) {
+    for (const bool deactivate : {true, false}) {
+      engine::GameState state;
+      RecordingServices services(state);
+      shell::PauseState pause;
+      pause.PausedMode = engine::ModeRivers;
+      state.board.GameMode = static_cast<std::uint8_t>(c.mode);
+      const PauseStep step = deactivate ? shell::FormDeactivate(state, pause, services)
+                                        : shell::FormActivate(state, pause, services);
+      EXPECT_EQ(step, deactivate ? c.onDeactivate : c.onActivate)
+          << "mode " << c.mode << (deactivate ? " deactivated" : " activated");
+    }
+  }
+}
+
+TEST(PauseTest, LeavingAndComingBackKeepsTheClockAndTheGame) {
+  engine::GameState state;
+  RecordingServices services(state);
+  shell::PauseState pause;
+  state.board.GameMode = engine::ModeSolitaire;
+  services.manualClock().tick = 50'000;
+  state.scoring.GameStartTick = 20'000;
+  ASSERT_EQ(shell::FormDeactivate(state, pause, services), PauseStep::Paused);
+  // A second loss of activation (another window of ours, say) must not resume.
+  EXPECT_EQ(shell::FormDeactivate(state, pause, services), PauseStep::Ignored);
+  EXPECT_EQ(state.board.GameMode, engine::ModePaused);
+  services.manualClock().tick = 650'000;
+  ASSERT_EQ(shell::FormActivate(state, pause, services), PauseStep::Resumed);
+  EXPECT_EQ(state.board.GameMode, engine::ModeSolitaire);
+  EXPECT_EQ(services.manualClock().tick - state.scoring.GameStartTick, 30'000u);
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <array>
 #include <cmath>
 
@@ -57,6 +58,12 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   const BoardFit fit = Fit();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, fit.scale != std::floor(fit.scale));
   painter.drawImage(QRect(fit.left, fit.top, fit.width, fit.height), picture_);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const BoardFit fit = Fit();
+  events_.FormResize({fit.left, fit.top, fit.width, fit.height});
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -40,10 +40,27 @@ MainWindow::MainWindow(WindowEvents& events)
   BuildStatusLine();
   clock_.setInterval(ClockInterval);
   connect(&clock_, &QTimer::timeout, this, [this] { events_.OnClockTick(); });
+  // Single-shot and re-armed after each run: a slow run delays the next instead of piling up
+  // ticks, and an idle program is not woken at all.
+  threadTimer_.setSingleShot(true);
+  connect(&threadTimer_, &QTimer::timeout, this, [this] {
+    const int delay = events_.Timer1timer();
+    if (delay != ThreadTimerStopped && !closing_) threadTimer_.start(delay);
+  });
+  // Activation is the application's, not one window's: moving between our own windows (a
+  // message box, the result window) keeps the game running.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive)
+              events_.FormActivate();
+            else
+              events_.FormDeactivate();
+          });
 }
 
 MainWindow::~MainWindow() {
   clock_.stop();
+  threadTimer_.stop();
 }
 
 void MainWindow::BuildStatusLine() {
@@ -154,8 +171,30 @@ void MainWindow::ShowResult(const ResultWindow& result) {
   RunResultDialog(*this, result);
 }
 
+void MainWindow::SetGamesPanel(const GamesPanelItems& panel) {
+  delete panel_;
+  panel_ = new GamesPanelView(panel, events_, board_);
+  panel_->hide();
+}
+
+void MainWindow::ShowGamesPanel(bool shown) {
+  if (panel_) panel_->setVisible(shown);
+}
+
+void MainWindow::PlaceGamesPanel(int left, int top) {
+  if (panel_) panel_->move(left, top);
+}
+
+void MainWindow::ShowSameGameButton() {
+  if (panel_) panel_->ShowSameGameButton();
+}
+
 void MainWindow::StartClock() {
   clock_.start();
+}
+
+void MainWindow::StartThreadTimer(int delayMs) {
+  if (!threadTimer_.isActive() && !closing_) threadTimer_.start(delayMs);
 }
 
 void MainWindow::ShowFirstTime() {
@@ -189,6 +228,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     closing_ = true;
     clock_.stop();
+    threadTimer_.stop();
     events_.OnClosing();
   }
   event->accept();

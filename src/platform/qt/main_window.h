@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/qt/board_widget.h"
+#include "platform/qt/games_panel_view.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/window_port.h"
 
@@ -31,13 +32,21 @@ public:
                    const std::string& buttonCaption) override;
   void SetStatusField(int field, const std::string& text) override;
   void ShowResult(const ResultWindow& result) override;
+  void SetGamesPanel(const GamesPanelItems& panel) override;
+  void ShowGamesPanel(bool shown) override;
+  void PlaceGamesPanel(int left, int top) override;
+  void ShowSameGameButton() override;
   void StartClock() override;
+  void StartThreadTimer(int delayMs) override;
+  bool ThreadTimerRunning() const { return threadTimer_.isActive(); }
   void ShowFirstTime() override;
   void Close() override { close(); }
 
   BoardWidget& Board() { return *board_; }
   QAction* Action(int id) const;
   QAction* Button(int id) const;
+  // Null until the panel was set.
+  GamesPanelView* GamesPanel() const { return panel_; }
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -50,7 +59,9 @@ private:
   WindowEvents& events_;
   MessageBoxes boxes_{*this};
   BoardWidget* board_;
+  GamesPanelView* panel_ = nullptr;
   QTimer clock_;
+  QTimer threadTimer_;
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> buttons_;
   std::array<QLabel*, StatusFieldCount> statusValues_{};

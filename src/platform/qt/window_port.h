@@ -39,6 +39,37 @@ struct ResultWindow {
 
 enum class PointerButton { Left, Right, Middle };
 
+// A button of the games panel: the command it runs, as a menu item would.
+struct PanelButtonItem {
+  int command = 0;
+  std::string caption; // empty for a picture button
+  bool enabled = false;
+};
+
+// One game of the games panel: its built-in picture, the hint the description line shows while
+// the pointer is over the picture, and the buttons beneath.
+struct PanelGameItem {
+  std::string picture;
+  std::string hint;
+  PanelButtonItem pictureButton;
+  std::vector<PanelButtonItem> difficulties;
+};
+
+struct GamesPanelItems {
+  int width = 0, height = 0;
+  int pictureWidth = 0, pictureHeight = 0;
+  int columns = 1;
+  std::string title, programName, description;
+  PanelButtonItem sameGame;      // hidden until ShowSameGameButton
+  PanelButtonItem defaultButton; // the default until a game was started
+  std::vector<PanelGameItem> games;
+};
+
+// Where the board picture stands in the window, in window pixels.
+struct BoardArea {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
 // What the window reports to its owner.
 class WindowEvents {
 public:
@@ -50,7 +81,17 @@ public:
   virtual void OnClockTick() = 0;
   // The window is about to close; the timers are already stopped.
   virtual void OnClosing() = 0;
+  // The program gained or lost activation (the player switched to or away from it).
+  virtual void FormActivate() = 0;
+  virtual void FormDeactivate() = 0;
+  // The board picture moved or changed size on screen.
+  virtual void FormResize(const BoardArea& board) = 0;
+  // One run of the thread timer; returns how many milliseconds to sleep before the next run, or
+  // ThreadTimerStopped when there is nothing more to do until StartThreadTimer.
+  virtual int Timer1timer() = 0;
 };
+
+constexpr int ThreadTimerStopped = -1;
 
 constexpr int StatusFieldCount = 4; // "Tiles", "Moves left", "Time", "Status"
 
@@ -75,7 +116,17 @@ public:
   virtual void SetStatusField(int field, const std::string& text) = 0;
   virtual void ShowResult(const ResultWindow& result) = 0;
 
+  // The games panel over the board: built once, then shown, placed and completed.
+  virtual void SetGamesPanel(const GamesPanelItems& panel) = 0;
+  virtual void ShowGamesPanel(bool shown) = 0;
+  // The panel's top-left corner in window pixels of the board area.
+  virtual void PlaceGamesPanel(int left, int top) = 0;
+  // Reveals "Play Same Game Again" and makes it the panel's default button.
+  virtual void ShowSameGameButton() = 0;
+
   virtual void StartClock() = 0;
+  // Runs the thread timer after `delayMs`, unless it is running already.
+  virtual void StartThreadTimer(int delayMs) = 0;
   virtual void ShowFirstTime() = 0;
   virtual void Close() = 0;
 };

@@ -1,0 +1,69 @@
+#include "shell/games_panel.h"
+
+#include <array>
+
+#include "engine/game_state.h"
+
+namespace shell {
+
+namespace {
+
+using C = CommandId;
+
+constexpr std::array SolitaireButtons{DifficultyButton{"Classic", C::RandomSolitaire},
+                                      DifficultyButton{"Two Players", C::TwoPlayerSolitaire}};
+constexpr std::array RiversButtons{DifficultyButton{"Easy Rivers (84 tiles)", C::RiversEasy},
+                                   DifficultyButton{"Hard Rivers (144 tiles)", C::RiversHard}};
+constexpr std::array MemoryButtons{DifficultyButton{"Easy Memory (32 tiles)", C::MemoryEasy},
+                                   DifficultyButton{"Hard Memory (60 tiles)", C::MemoryHard}};
+constexpr std::array ClicksButtons{DifficultyButton{"Easy", C::ClicksEasy},
+                                   DifficultyButton{"Normal", C::ClicksNormal},
+                                   DifficultyButton{"Hard", C::ClicksHard}};
+constexpr std::array SliderButtons{DifficultyButton{"Slider New game", C::Slider}};
+// "Start Level" opens the Hashira level menu, which is no command of the menu bar.
+constexpr std::array HashiraButtons{DifficultyButton{"Hashira", C::Hashira},
+                                    DifficultyButton{"Start Level", std::nullopt}};
+
+// A picture starts the hard Rivers and Clicks but the easy Memory: the variant most players
+// come back for.
+constexpr std::array Games{
+    PanelGame{"screen1.jpg",
+              "Tile-Matching game - Match the pairs when they're free on their sides !",
+              C::RandomSolitaire, SolitaireButtons},
+    PanelGame{"screen2.jpg", "Rivers game - Connect the matching tiles !", C::RiversHard,
+              RiversButtons},
+    PanelGame{"screen3.jpg", "Memory game - Play a Concentration game !", C::MemoryEasy,
+              MemoryButtons},
+    PanelGame{"screen4.jpg", "Clicks - Remove groups of tiles with a single click !", C::ClicksHard,
+              ClicksButtons},
+    PanelGame{"screen5.jpg", "Slider - Form lines of tiles by sliding them !", C::Slider,
+              SliderButtons},
+    PanelGame{"screen6.jpg", "Hashira - Remove columns of 3 or more tiles !", C::Hashira,
+              HashiraButtons},
+};
+
+} // namespace
+
+std::span<const PanelGame> PanelGames() {
+  return Games;
+}
+
+bool PanelButtonEnabled(std::optional<CommandId> command) {
+  if (!command) return false;
+  const Command* c = FindCommand(*command);
+  return c && c->availability == Availability::Built;
+}
+
+bool GamesPanelShown(int mode, const engine::Options& options) {
+  return mode == engine::ModeGamesPanel || (mode == engine::ModePaused && options.WelcomePause);
+}
+
+bool RevealsSameGameButton(int mode) {
+  return mode >= engine::ModeSolitaire && mode <= engine::ModeHashira;
+}
+
+PanelOrigin CentredPanelOrigin(int boardWidth, int boardHeight, int boardTop) {
+  return {(boardWidth - PanelWidth) / 2, (boardHeight - PanelHeight) / 2 + boardTop};
+}
+
+} // namespace shell

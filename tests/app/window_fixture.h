@@ -1,0 +1,95 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/pelmar.h"
+#include "engine/deal.h"
+#include "engine/free_rule.h"
+#include "platform/qt/board_fit.h"
+#include "platform/qt/main_window.h"
+#include "support/test_platform.h"
+
+// The real main window on Qt's offscreen platform, over a copy of the data the build made.
+namespace window_testing {
+
+namespace fs = std::filesystem;
+using platform::qt::BoardFit;
+using platform::qt::MainWindow;
+
+// The program folder of a real installation: the data the build placed beside the binaries.
+class ProgramFolder {
+public:
+  ProgramFolder() {
+    for (const char* folder : {"Layouts", "Tilesets", "Backgrounds"})
+      fs::copy(fs::path(PELMAR_BUILD_DIR) / folder, temp_.path() / folder,
+               fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+  std::string Path() const { return temp_.path().string() + "/"; }
+
+private:
+  testing_support::TempFolder temp_;
+};
+
+class WindowTest : public ::testing::Test {
+public:
+  static platform::qt::Application& App() { return *application_; }
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "window_tests";
+    static char* argv[] = {name, nullptr};
+    // Lives until the process ends: Qt wants one application for every window of the run.
+    static platform::qt::Application* application = new platform::qt::Application(argc, argv);
+    application_ = application;
+  }
+
+protected:
+  void SetUp() override {
+    window_ = application_->CreateMainWindow(pelmar_);
+    ASSERT_TRUE(pelmar_.Init(*window_));
+    window_->ShowFirstTime();
+    pelmar_.FormShow();
+    // The window system's news of showing (activation among it) arrives now, not in mid-test.
+    QApplication::processEvents();
+  }
+
+  MainWindow& Window() { return dynamic_cast<MainWindow&>(*window_); }
+
+  // Room for the board at twice its size, so that every board pixel covers 2x2 screen pixels.
+  void ShowBoardDoubled() {
+    Window().resize(1700, 1300);
+    QApplication::processEvents();
+    ASSERT_DOUBLE_EQ(Window().Board().Fit().scale, 2.0);
+  }
+
+  void DealNumberedGame(int number) {
+    engine::GameState& state = pelmar_.State();
+    state.board.GameNumber = number;
+    state.options.RandomSeed1 = true;
+    engine::BeginGame(state, pelmar_);
+    engine::IsItFree(state);
+  }
+
+  // Clicks the middle of a tile's face where the window shows it.
+  void ClickTile(int tile) {
+    const engine::Board& b = pelmar_.State().board;
+    const engine::Position& p = b.TilePos[tile];
+    const int x = 20 * p.x + 6 * p.z + b.BoardLeft - 46 + 20;
+    const int y = 25 * p.y - 6 * p.z + b.BoardTop - 59 + 25;
+    const BoardFit fit = Window().Board().Fit();
+    QTest::mouseClick(&Window().Board(), Qt::LeftButton, {},
+                      QPoint(static_cast<int>(fit.WidgetX(x)), static_cast<int>(fit.WidgetY(y))));
+  }
+
+  static inline platform::qt::Application* application_ = nullptr;
+  ProgramFolder folder_;
+  TPelmar pelmar_{folder_.Path()};
+  std::unique_ptr<platform::qt::WindowPort> window_;
+};
+
+} // namespace window_testing
