@@ -216,6 +216,10 @@ void TPelmar::IM(int newMode) {
   if (old == engine::ModeSlider || old == engine::ModeHashira) renderer_.ShowFond();
   if (old != newMode && !IsScreenMode(old) && !IsScreenMode(newMode)) state_.LastHallRank = 0;
   state_.board.GameMode = static_cast<std::uint8_t>(newMode);
+  // A new screen starts with the arrow; the pointer rules bring the hand back over tiles.
+  const render::CursorShape before = cursor_;
+  cursor_ = render::CursorShape::Arrow;
+  ApplyCursor(before);
   if (shell::RevealsSameGameButton(newMode)) window_->ShowSameGameButton();
   if (ShowsBackgroundOnly(newMode)) renderer_.ShowFond();
   window_->ShowGamesPanel(shell::GamesPanelShown(newMode, state_.options));
@@ -427,9 +431,31 @@ void TPelmar::LoadBackgroundClick(int entry) {
   if (state_.board.GameMode != engine::ModeNone) renderer_.FullRedraw();
 }
 
+void TPelmar::ApplyCursor(render::CursorShape before) {
+  static constexpr std::array Shapes{platform::qt::BoardCursor::Arrow,
+                                     platform::qt::BoardCursor::Hand,
+                                     platform::qt::BoardCursor::PressedHand};
+  if (cursor_ != before) window_->SetBoardCursor(Shapes[static_cast<int>(cursor_)]);
+}
+
+void TPelmar::OnBoardPress() {
+  const render::CursorShape before = cursor_;
+  render::HandDown(state_.options, cursor_);
+  ApplyCursor(before);
+}
+
+void TPelmar::OnBoardMove(int x, int y) {
+  const render::CursorShape before = cursor_;
+  render::FormMouseMove(state_, *this, cursor_, x, y);
+  ApplyCursor(before);
+}
+
 void TPelmar::OnBoardRelease(platform::qt::PointerButton button, int x, int y) {
   static constexpr std::array Buttons{engine::MouseButton::Left, engine::MouseButton::Right,
                                       engine::MouseButton::Middle};
+  const render::CursorShape before = cursor_;
+  render::HandUp(cursor_);
+  ApplyCursor(before);
   engine::ButtonDown(state_, *this, Buttons[static_cast<int>(button)], x, y);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/qt/window_port.h"
 #include "render/board_renderer.h"
+#include "render/pointer_tracking.h"
 #include "shell/commands.h"
 #include "shell/idle_animations.h"
 #include "shell/last_played_game.h"
@@ -58,6 +59,8 @@ public:
 
   // platform::qt::WindowEvents
   void OnCommand(int id) override;
+  void OnBoardPress() override;
+  void OnBoardMove(int x, int y) override;
   void OnBoardRelease(platform::qt::PointerButton button, int x, int y) override;
   void OnClockTick() override;
   void OnClosing() override;
@@ -115,6 +118,8 @@ private:
   };
   static const GameStart GameStarts[];
   void RandomSolitaire();
+  // Shows the cursor the pointer rules chose, when it changed.
+  void ApplyCursor(render::CursorShape before);
 
   engine::GameState state_;
   render::BoardPictures pictures_;
@@ -126,6 +131,7 @@ private:
   platform::qt::BoardArea boardArea_;
   shell::IdlePictures idlePictures_;
   games::ThreadTimerPacing threadPacing_;
+  render::CursorShape cursor_ = render::CursorShape::Arrow;
 
   std::vector<std::string> tilesets_, backgrounds_;
   int checkedTileset_ = 0, checkedBackground_ = 0;

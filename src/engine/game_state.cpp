@@ -30,6 +30,8 @@ void InitVar(GameState& state) {
   b.SecondPick = 0;
   s.PenaltySeconds = 0;
   state.status.StatusBounce = false;
+  // A new board has no tile under the pointer yet: the next move marks it afresh.
+  state.pointer = {};
 }
 
 } // namespace engine

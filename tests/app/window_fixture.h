@@ -75,15 +75,18 @@ protected:
     engine::IsItFree(state);
   }
 
-  // Clicks the middle of a tile's face where the window shows it.
-  void ClickTile(int tile) {
+  // The middle of a tile's face where the window shows it.
+  QPoint TileCentre(int tile) {
     const engine::Board& b = pelmar_.State().board;
     const engine::Position& p = b.TilePos[tile];
     const int x = 20 * p.x + 6 * p.z + b.BoardLeft - 46 + 20;
     const int y = 25 * p.y - 6 * p.z + b.BoardTop - 59 + 25;
     const BoardFit fit = Window().Board().Fit();
-    QTest::mouseClick(&Window().Board(), Qt::LeftButton, {},
-                      QPoint(static_cast<int>(fit.WidgetX(x)), static_cast<int>(fit.WidgetY(y))));
+    return QPoint(static_cast<int>(fit.WidgetX(x)), static_cast<int>(fit.WidgetY(y)));
+  }
+
+  void ClickTile(int tile) {
+    QTest::mouseClick(&Window().Board(), Qt::LeftButton, {}, TileCentre(tile));
   }
 
   static inline platform::qt::Application* application_ = nullptr;

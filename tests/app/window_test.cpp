@@ -32,12 +32,9 @@ TEST(BoardFitTest, FillsSmoothlyBelowTwiceAndByWholeFactorsFromThere) {
     int widgetW, widgetH;
     double scale;
     int left, top;
-  } cases[] = {{704, 468, 1.0, 0, 0},
-               {1000, 500, 500.0 / 468, 124, 0},
-               {1249, 880, 1249.0 / 704, 0, 25},
-               {1408, 936, 2.0, 0, 0},
-               {1500, 1000, 2.0, 46, 32},
-               {352, 468, 0.5, 0, 117}};
+  } cases[] = {
+      {704, 468, 1.0, 0, 0},  {1000, 500, 500.0 / 468, 124, 0}, {1249, 880, 1249.0 / 704, 0, 25},
+      {1408, 936, 2.0, 0, 0}, {1500, 1000, 2.0, 46, 32},        {352, 468, 0.5, 0, 117}};
   for (const Case& c : cases) {
     const BoardFit fit = FitBoard(704, 468, c.widgetW, c.widgetH);
     EXPECT_DOUBLE_EQ(fit.scale, c.scale) << c.widgetW << "x" << c.widgetH;
@@ -257,6 +254,24 @@ TEST_F(WindowTest, FinishedBoardShowsTheResultAndReturnsToThePanel) {
   pelmar_.OnClockTick();
   EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
   EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->isEnabled());
+}
+
+TEST_F(WindowTest, PointingAtAFreeTileHighlightsItAndShowsTheHand) {
+  ShowBoardDoubled();
+  DealNumberedGame(42);
+  const engine::Board& b = pelmar_.State().board;
+  const int first = b.FreeList[1], second = b.FreeList[2];
+  QTest::mouseMove(&Window().Board(), TileCentre(first));
+  EXPECT_EQ(pelmar_.State().pointer.HoverTile, first);
+  EXPECT_EQ(Window().Board().cursor().shape(), Qt::BitmapCursor);
+  QTest::mouseMove(&Window().Board(), TileCentre(second));
+  EXPECT_EQ(pelmar_.State().pointer.HoverTile, second);
+  // The board's lower right corner: within the grid, but no tile lies there.
+  const BoardFit fit = Window().Board().Fit();
+  QTest::mouseMove(&Window().Board(),
+                   QPoint(static_cast<int>(fit.WidgetX(690)), static_cast<int>(fit.WidgetY(455))));
+  EXPECT_EQ(pelmar_.State().pointer.HoverTile, 0);
+  EXPECT_EQ(Window().Board().cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 #include "platform/qt/board_widget.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <array>
 #include <cmath>
+#include <string>
+
+#include "platform/qt/builtin_files.h"
 
 namespace platform::qt {
 
@@ -24,6 +29,36 @@ constexpr std::array Buttons{ButtonOf{Qt::LeftButton, PointerButton::Left},
 BoardWidget::BoardWidget(WindowEvents& events, QWidget* parent) : QWidget(parent), events_(events) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(176, 117);
+  setMouseTracking(true); // the pointer highlight follows moves without a button held
+}
+
+namespace {
+
+// The hand cursors built into the program; their finger tip is the hot spot.
+QCursor HandCursor(const char* name) {
+  const std::string bytes = ReadBuiltin(name);
+  QPixmap picture;
+  picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                       static_cast<uint>(bytes.size()), "PNG");
+  return picture.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(picture, 13, 1);
+}
+
+} // namespace
+
+void BoardWidget::SetBoardCursor(BoardCursor cursor) {
+  static const QCursor hand = HandCursor("hand.png");
+  static const QCursor pressed = HandCursor("hand_pressed.png");
+  switch (cursor) {
+  case BoardCursor::Arrow:
+    unsetCursor();
+    break;
+  case BoardCursor::Hand:
+    setCursor(hand);
+    break;
+  case BoardCursor::PressedHand:
+    setCursor(pressed);
+    break;
+  }
 }
 
 void BoardWidget::SetPicture(platform::Bitmap& game) {
@@ -64,6 +99,16 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const BoardFit fit = Fit();
   events_.FormResize({fit.left, fit.top, fit.width, fit.height});
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent*) {
+  events_.OnBoardPress();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  const BoardFit fit = Fit();
+  const QPointF at = event->position();
+  events_.OnBoardMove(fit.BoardX(at.x()), fit.BoardY(at.y()));
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -16,6 +16,7 @@ public:
 
   // Wraps the bitmap's pixels; the bitmap must outlive the widget and keep its size.
   void SetPicture(platform::Bitmap& game);
+  void SetBoardCursor(BoardCursor cursor);
   // Paints the widget area of a changed board rectangle at once.
   void ShowChanged(platform::Rect changed);
   BoardFit Fit() const;
@@ -25,6 +26,8 @@ public:
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

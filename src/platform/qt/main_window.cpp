@@ -163,6 +163,10 @@ void MainWindow::SetChecked(int id, bool checked) {
   if (QAction* action = Action(id)) action->setChecked(checked);
 }
 
+void MainWindow::SetBoardCursor(BoardCursor cursor) {
+  board_->SetBoardCursor(cursor);
+}
+
 void MainWindow::SetStatusField(int field, const std::string& text) {
   if (field >= 0 && field < StatusFieldCount) statusValues_[field]->setText(Text(text));
 }

@@ -31,6 +31,7 @@ public:
   void SetCaptions(int id, const std::string& menuCaption,
                    const std::string& buttonCaption) override;
   void SetStatusField(int field, const std::string& text) override;
+  void SetBoardCursor(BoardCursor cursor) override;
   void ShowResult(const ResultWindow& result) override;
   void SetGamesPanel(const GamesPanelItems& panel) override;
   void ShowGamesPanel(bool shown) override;

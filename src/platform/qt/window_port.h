@@ -65,6 +65,9 @@ struct GamesPanelItems {
   std::vector<PanelGameItem> games;
 };
 
+// The pointer shapes over the board: the arrow, and the open and the closed hand.
+enum class BoardCursor { Arrow, Hand, PressedHand };
+
 // Where the board picture stands in the window, in window pixels.
 struct BoardArea {
   int left = 0, top = 0, width = 0, height = 0;
@@ -75,7 +78,9 @@ class WindowEvents {
 public:
   virtual ~WindowEvents() = default;
   virtual void OnCommand(int id) = 0;
-  // A button released over the board, at a board pixel.
+  // A button pressed, the pointer moved, or a button released over the board, at a board pixel.
+  virtual void OnBoardPress() = 0;
+  virtual void OnBoardMove(int x, int y) = 0;
   virtual void OnBoardRelease(PointerButton button, int x, int y) = 0;
   // One tick of the 50 ms clock.
   virtual void OnClockTick() = 0;
@@ -114,6 +119,7 @@ public:
   virtual void SetCaptions(int id, const std::string& menuCaption,
                            const std::string& buttonCaption) = 0;
   virtual void SetStatusField(int field, const std::string& text) = 0;
+  virtual void SetBoardCursor(BoardCursor cursor) = 0;
   virtual void ShowResult(const ResultWindow& result) = 0;
 
   // The games panel over the board: built once, then shown, placed and completed.
