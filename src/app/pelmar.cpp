@@ -438,6 +438,12 @@ void TPelmar::ApplyCursor(render::CursorShape before) {
   if (cursor_ != before) window_->SetBoardCursor(Shapes[static_cast<int>(cursor_)]);
 }
 
+void TPelmar::OnStatusCaptionClick(int field) {
+  // "Moves left" and "Time" stand for their menu options; "Tiles" and "Status" do nothing.
+  if (field == 1) RunFixedCommand(CommandId::ShowMoves);
+  if (field == 2) RunFixedCommand(CommandId::ShowTime);
+}
+
 void TPelmar::OnBoardPress() {
   const render::CursorShape before = cursor_;
   render::HandDown(state_.options, cursor_);

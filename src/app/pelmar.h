@@ -59,6 +59,7 @@ public:
 
   // platform::qt::WindowEvents
   void OnCommand(int id) override;
+  void OnStatusCaptionClick(int field) override;
   void OnBoardPress() override;
   void OnBoardMove(int x, int y) override;
   void OnBoardRelease(platform::qt::PointerButton button, int x, int y) override;

@@ -274,4 +274,31 @@ TEST_F(WindowTest, PointingAtAFreeTileHighlightsItAndShowsTheHand) {
   EXPECT_EQ(Window().Board().cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST_F(WindowTest, ClickingTheMovesAndTimeCaptionsTogglesTheirFields) {
+  DealNumberedGame(7);
+  pelmar_.OnClockTick();
+  engine::Options& options = pelmar_.State().options;
+  struct Case {
+    int field;
+    bool engine::Options::*option;
+    shell::CommandId command;
+  } cases[] = {{1, &engine::Options::ShowMoves, shell::CommandId::ShowMoves},
+               {2, &engine::Options::ShowTime, shell::CommandId::ShowTime}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field);
+    ASSERT_TRUE(options.*c.option);
+    QTest::mouseClick(Window().StatusCaption(c.field), Qt::LeftButton);
+    EXPECT_FALSE(options.*c.option);
+    EXPECT_FALSE(Window().Action(static_cast<int>(c.command))->isChecked());
+    pelmar_.OnClockTick();
+    QTest::mouseClick(Window().StatusCaption(c.field), Qt::LeftButton);
+    EXPECT_TRUE(options.*c.option);
+    EXPECT_TRUE(Window().Action(static_cast<int>(c.command))->isChecked());
+  }
+  const engine::Options before = options;
+  QTest::mouseClick(Window().StatusCaption(0), Qt::LeftButton); // "Tiles" toggles nothing
+  EXPECT_EQ(options.ShowMoves, before.ShowMoves);
+  EXPECT_EQ(options.ShowTime, before.ShowTime);
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -63,9 +64,31 @@ MainWindow::~MainWindow() {
   threadTimer_.stop();
 }
 
+namespace {
+
+// A status caption that reports clicks: two of them switch their value fields on and off.
+class CaptionLabel final : public QLabel {
+public:
+  CaptionLabel(const char* text, int field, WindowEvents& events, QWidget* parent)
+      : QLabel(text, parent), field_(field), events_(events) {}
+
+protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+      events_.OnStatusCaptionClick(field_);
+  }
+
+private:
+  int field_;
+  WindowEvents& events_;
+};
+
+} // namespace
+
 void MainWindow::BuildStatusLine() {
   for (int i = 0; i < StatusFieldCount; ++i) {
-    auto* caption = new QLabel(StatusCaptions[i], this);
+    auto* caption = new CaptionLabel(StatusCaptions[i], i, events_, this);
+    statusCaptions_[i] = caption;
     auto* value = new QLabel(this);
     value->setFrameShape(QFrame::Panel);
     value->setFrameShadow(QFrame::Sunken);

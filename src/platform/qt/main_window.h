@@ -45,6 +45,7 @@ public:
 
   BoardWidget& Board() { return *board_; }
   QAction* Action(int id) const;
+  QLabel* StatusCaption(int field) const { return statusCaptions_[field]; }
   QAction* Button(int id) const;
   // Null until the panel was set.
   GamesPanelView* GamesPanel() const { return panel_; }
@@ -66,6 +67,7 @@ private:
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> buttons_;
   std::array<QLabel*, StatusFieldCount> statusValues_{};
+  std::array<QLabel*, StatusFieldCount> statusCaptions_{};
   bool closing_ = false;
 };
 

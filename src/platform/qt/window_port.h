@@ -82,6 +82,8 @@ public:
   virtual void OnBoardPress() = 0;
   virtual void OnBoardMove(int x, int y) = 0;
   virtual void OnBoardRelease(PointerButton button, int x, int y) = 0;
+  // A caption of the status line was clicked ("Moves left" and "Time" toggle their fields).
+  virtual void OnStatusCaptionClick(int field) = 0;
   // One tick of the 50 ms clock.
   virtual void OnClockTick() = 0;
   // The window is about to close; the timers are already stopped.
