@@ -111,4 +111,11 @@ QFont PixelFont(const char* family, int pixelSize, bool bold) {
   return font;
 }
 
+void ShadePixels(QImage& image, const std::function<QColor(int, int, QColor)>& shade) {
+  for (int y = 0; y < image.height(); ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) row[x] = shade(x, y, QColor(row[x])).rgb();
+  }
+}
+
 } // namespace assetgen::art

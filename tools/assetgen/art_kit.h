@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace assetgen::art {
@@ -50,6 +51,9 @@ QImage Canvas(int width, int height);
 // canvas becomes a hard-edged picture on that key colour: half-covered pixels keep their own
 // colour, the rest take the key, and no drawn pixel may come out equal to the key by chance.
 QImage KeyOut(const QImage& art, QColor key);
+
+// Sets every pixel from a function of its position and its present colour.
+void ShadePixels(QImage& image, const std::function<QColor(int, int, QColor)>& shade);
 
 // A font by family and pixel size; pixel sizes keep text the same size whatever the screen.
 QFont PixelFont(const char* family, int pixelSize, bool bold = true);

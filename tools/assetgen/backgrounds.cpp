@@ -28,10 +28,7 @@ constexpr double Pi = std::numbers::pi;
 // Fills every pixel from a function of its position.
 QImage PerPixel(int w, int h, const std::function<QColor(int, int)>& colourAt) {
   QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < w; ++x) row[x] = colourAt(x, y).rgb();
-  }
+  art::ShadePixels(image, [&](int x, int y, QColor) { return colourAt(x, y); });
   return image;
 }
 

@@ -24,12 +24,7 @@ QImage Opaque(int w, int h, const QColor& fill) {
   return image;
 }
 
-void ShadePixels(QImage& image, const std::function<QColor(int, int, QColor)>& f) {
-  for (int y = 0; y < image.height(); ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) row[x] = f(x, y, QColor(row[x])).rgb();
-  }
-}
+using art::ShadePixels;
 
 QPainterPath TextPath(const QString& text, const QFont& font, QPointF centre) {
   QPainterPath path;
