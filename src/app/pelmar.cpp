@@ -19,10 +19,8 @@ namespace {
 
 using shell::CommandId;
 
-// A fresh installation starts on this layout, the second tileset and the fourth background.
+// A fresh installation starts on this layout.
 constexpr const char* StartLayout = "Traditional";
-constexpr int DefaultTilesetEntry = 2;
-constexpr int DefaultBackgroundEntry = 4;
 
 constexpr int LayoutRadioGroup = 1, TilesetRadioGroup = 2, BackgroundRadioGroup = 3,
               HighlightRadioGroup = 4;
@@ -39,15 +37,35 @@ bool ShowsBackgroundOnly(int mode) {
   return std::find(Modes.begin(), Modes.end(), mode) != Modes.end();
 }
 
+// The fixed entries at the top of the picture menus exclude the folder entries below them.
+int PictureRadioGroup(CommandId id) {
+  switch (id) {
+  case CommandId::LoadTilesetFromDisk:
+    return TilesetRadioGroup;
+  case CommandId::LoadBackgroundFromDisk:
+  case CommandId::SolidBackground:
+    return BackgroundRadioGroup;
+  default:
+    return 0;
+  }
+}
+
 bool IsEnabledAtStart(const shell::Command& c) {
   if (c.availability != shell::Availability::Built) return false;
   return !c.gate || shell::CommandEnabled(*c.gate, engine::ModeNone);
 }
 
-// The entry chosen by default when the folder has it, else the first one, else none.
-int DefaultEntry(const std::vector<std::string>& entries, int wanted) {
-  if (entries.empty()) return 0;
-  return static_cast<int>(entries.size()) >= wanted ? wanted : 1;
+// Menu indices of the Tileset and Background menus and the window's command ids.
+int TilesetCommand(int index) {
+  return index == render::PictureMenu::FromDisk
+             ? static_cast<int>(CommandId::LoadTilesetFromDisk)
+             : shell::TilesetEntryBase + index - render::FirstTilesetEntry + 1;
+}
+int BackgroundCommand(int index) {
+  if (index == render::PictureMenu::FromDisk)
+    return static_cast<int>(CommandId::LoadBackgroundFromDisk);
+  if (index == render::SolidBackgroundIndex) return static_cast<int>(CommandId::SolidBackground);
+  return shell::BackgroundEntryBase + index - render::FirstBackgroundEntry + 1;
 }
 
 } // namespace
@@ -56,6 +74,10 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::LastPlayedGame, &TPelmar::NewGame},
     {CommandId::RandomSolitaire, &TPelmar::RandomSolitaire},
     {CommandId::Exit, &TPelmar::Exit},
+    {CommandId::Redraw, &TPelmar::Redraw},
+    {CommandId::LoadTilesetFromDisk, &TPelmar::LoadTilesetFromDisk},
+    {CommandId::LoadBackgroundFromDisk, &TPelmar::LoadBackgroundFromDisk},
+    {CommandId::SolidBackground, &TPelmar::SolidBackground},
     {CommandId::Back, &TPelmar::Back},
     {CommandId::Hint, &TPelmar::Hint},
     {CommandId::Shuffle, &TPelmar::Shuffle},
@@ -82,7 +104,8 @@ const TPelmar::GameStart TPelmar::GameStarts[] = {
 };
 
 TPelmar::TPelmar(std::string programDir)
-    : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this) {
+    : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this),
+      tilesets_(state_, *this, pictures_), backgrounds_(state_, *this, pictures_) {
   state_.layouts.ProgramDir = std::move(programDir);
 }
 
@@ -128,23 +151,40 @@ void TPelmar::PlaceGamesPanel() {
 
 void TPelmar::LoadFiles() {
   const std::string& dir = state_.layouts.ProgramDir;
-  backgrounds_ = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
-  tilesets_ = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
+  render::RetireOldTilesets(dir + "Tilesets/");
+  backgrounds_.menu.captions = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
+  tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
   state_.layouts.LayoutNames = shell::ScanLayoutNames(state_.layouts.LayoutsFolder());
 }
 
 void TPelmar::ActiveTilesetBackground() {
   const std::string& dir = state_.layouts.ProgramDir;
-  if (const int entry = DefaultEntry(backgrounds_, DefaultBackgroundEntry); entry > 0)
-    LoadBackgroundClick(entry);
-  else
+  // An index beyond the menu or on a separator clicks nothing.
+  if (backgroundIndex_ == render::SolidBackgroundIndex)
+    backgrounds_.None1Click(false);
+  else if (backgroundIndex_ != render::FirstBackgroundEntry - 1)
+    backgrounds_.LoadBackgroundClick(backgroundIndex_);
+  if (backgrounds_.menu.captions.empty())
     ui().ShowMessage("No background picture was found in the folder \"" + dir +
                      "Backgrounds/\". The board is shown on black.");
-  if (const int entry = DefaultEntry(tilesets_, DefaultTilesetEntry); entry > 0)
-    Load1Click(entry);
-  else
+  tilesets_.Load1Click(tilesetIndex_);
+  if (tilesets_.menu.captions.empty())
     ui().ShowMessage("No tileset was found in the folder \"" + dir +
                      "Tilesets/\". The tiles are shown without pictures.");
+  SyncPictureMenus();
+}
+
+void TPelmar::SyncPictureMenus() {
+  const auto sync = [this](const render::PictureMenu& menu, int (*command)(int), int first) {
+    window_->SetChecked(command(render::PictureMenu::FromDisk),
+                        menu.checked == render::PictureMenu::FromDisk);
+    for (int k = 0; k < static_cast<int>(menu.captions.size()); ++k)
+      window_->SetChecked(command(first + k), menu.checked == first + k);
+  };
+  sync(tilesets_.menu, TilesetCommand, render::FirstTilesetEntry);
+  sync(backgrounds_.menu, BackgroundCommand, render::FirstBackgroundEntry);
+  window_->SetChecked(static_cast<int>(CommandId::SolidBackground),
+                      backgrounds_.menu.checked == render::SolidBackgroundIndex);
 }
 
 void TPelmar::LoadStartLayout() {
@@ -171,8 +211,8 @@ void TPelmar::LoadStartLayout() {
 void TPelmar::BuildMenus() {
   using platform::qt::MenuItem;
   std::vector<MenuItem> items;
-  std::string layoutMenu, tilesetMenu, backgroundMenu;
   for (const shell::Command& c : shell::Commands()) {
+    if (c.menu == shell::Menu::Board) continue;
     MenuItem item;
     item.id = static_cast<int>(c.id);
     const bool inSubmenu = c.menu == shell::Menu::Highlight;
@@ -183,7 +223,8 @@ void TPelmar::BuildMenus() {
     item.checkable = shell::IsCheckable(c);
     item.checked = shell::IsChecked(c, state_.options);
     item.enabled = IsEnabledAtStart(c);
-    item.radioGroup = c.highlightMode ? HighlightRadioGroup : 0;
+    item.radioGroup = c.highlightMode ? HighlightRadioGroup : PictureRadioGroup(c.id);
+    item.checkable = item.checkable || item.radioGroup != 0;
     item.separatorAfter = c.separatorAfter;
     items.push_back(std::move(item));
   }
@@ -201,14 +242,23 @@ void TPelmar::BuildMenus() {
   };
   addEntries(shell::Menu::Layout, state_.layouts.LayoutNames, shell::LayoutEntryBase,
              LayoutRadioGroup);
-  addEntries(shell::Menu::Tileset, tilesets_, shell::TilesetEntryBase, TilesetRadioGroup);
-  addEntries(shell::Menu::Background, backgrounds_, shell::BackgroundEntryBase,
+  addEntries(shell::Menu::Tileset, tilesets_.menu.captions, shell::TilesetEntryBase,
+             TilesetRadioGroup);
+  addEntries(shell::Menu::Background, backgrounds_.menu.captions, shell::BackgroundEntryBase,
              BackgroundRadioGroup);
 
   std::vector<platform::qt::ToolItem> tools;
   for (const shell::ToolbarButton& b : shell::ToolbarButtons())
     tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.icon)});
   window_->SetMenus(items, tools);
+
+  std::vector<platform::qt::PopupItem> popup;
+  for (const shell::PopupEntry& e : shell::BoardPopup()) {
+    const shell::Command* c = shell::FindCommand(e.command);
+    popup.push_back({static_cast<int>(e.command), std::string(e.caption), e.followsMenuBar,
+                     c && c->availability == shell::Availability::Built, e.isDefault});
+  }
+  window_->SetBoardPopup(popup);
 }
 
 void TPelmar::IM(int newMode) {
@@ -223,6 +273,7 @@ void TPelmar::IM(int newMode) {
   if (shell::RevealsSameGameButton(newMode)) window_->ShowSameGameButton();
   if (ShowsBackgroundOnly(newMode)) renderer_.ShowFond();
   window_->ShowGamesPanel(shell::GamesPanelShown(newMode, state_.options));
+  window_->EnableBoardPopup(newMode != engine::ModeEditor);
   for (const shell::Command& c : shell::Commands())
     if (c.gate && c.availability == shell::Availability::Built)
       window_->SetEnabled(static_cast<int>(c.id), shell::CommandEnabled(*c.gate, newMode));
@@ -366,12 +417,14 @@ void TPelmar::OnCommand(int id) {
   };
   if (inList(shell::LayoutEntryBase, state_.layouts.LayoutNames.size()))
     LoadlayoutClick(id - shell::LayoutEntryBase);
-  else if (inList(shell::TilesetEntryBase, tilesets_.size()))
-    Load1Click(id - shell::TilesetEntryBase);
-  else if (inList(shell::BackgroundEntryBase, backgrounds_.size()))
-    LoadBackgroundClick(id - shell::BackgroundEntryBase);
+  else if (inList(shell::TilesetEntryBase, tilesets_.menu.captions.size()))
+    tilesets_.Load1Click(id - shell::TilesetEntryBase - 1 + render::FirstTilesetEntry);
+  else if (inList(shell::BackgroundEntryBase, backgrounds_.menu.captions.size()))
+    backgrounds_.LoadBackgroundClick(id - shell::BackgroundEntryBase - 1 +
+                                     render::FirstBackgroundEntry);
   else
     RunFixedCommand(static_cast<CommandId>(id));
+  SyncPictureMenus();
 }
 
 void TPelmar::RunFixedCommand(CommandId id) {
@@ -401,34 +454,6 @@ void TPelmar::LoadlayoutClick(int entry) {
     engine::LoadlayoutClick(state_, *this, entry);
   if (layouts.CheckedEntry > 0)
     window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
-}
-
-void TPelmar::Load1Click(int entry) {
-  const std::string path = state_.layouts.ProgramDir + "Tilesets/" + tilesets_[entry - 1] + ".bmp";
-  const std::string refusal = app::LoadTileset(path, pictures_);
-  if (!refusal.empty()) {
-    ui().ShowMessage(refusal);
-    if (checkedTileset_ > 0) window_->SetChecked(shell::TilesetEntryBase + checkedTileset_, true);
-    return;
-  }
-  checkedTileset_ = entry;
-  window_->SetChecked(shell::TilesetEntryBase + entry, true);
-  if (state_.board.GameMode != engine::ModeNone) renderer_.FullRedraw();
-}
-
-void TPelmar::LoadBackgroundClick(int entry) {
-  const std::string base = state_.layouts.ProgramDir + "Backgrounds/" + backgrounds_[entry - 1];
-  const std::string path = platform::FileExists(base + ".jpg") ? base + ".jpg" : base + ".bmp";
-  const std::string refusal = app::LoadBackground(path, pictures_);
-  if (!refusal.empty()) {
-    ui().ShowMessage(refusal);
-    if (checkedBackground_ > 0)
-      window_->SetChecked(shell::BackgroundEntryBase + checkedBackground_, true);
-    return;
-  }
-  checkedBackground_ = entry;
-  window_->SetChecked(shell::BackgroundEntryBase + entry, true);
-  if (state_.board.GameMode != engine::ModeNone) renderer_.FullRedraw();
 }
 
 void TPelmar::ApplyCursor(render::CursorShape before) {

@@ -9,8 +9,10 @@
 #include "games/thread_timer.h"
 #include "platform/clock.h"
 #include "platform/qt/window_port.h"
+#include "render/backgrounds.h"
 #include "render/board_renderer.h"
 #include "render/pointer_tracking.h"
+#include "render/tilesets.h"
 #include "shell/commands.h"
 #include "shell/idle_animations.h"
 #include "shell/last_played_game.h"
@@ -84,6 +86,7 @@ private:
   // Handlers of the commands that are more than a check mark.
   void NewGame();
   void Exit() { window_->Close(); }
+  void Redraw() { engine::Redraw1Click(state_, *this); }
   void Back() { engine::Back(state_, *this); }
   void Hint() { engine::Hint(state_, *this); }
   void Shuffle();
@@ -104,8 +107,11 @@ private:
   void ShowTime() { gameClock_.ShowTimeClick(); }
 
   void LoadlayoutClick(int entry);
-  void Load1Click(int entry);
-  void LoadBackgroundClick(int entry);
+  void LoadTilesetFromDisk() { tilesets_.Load1Click(render::PictureMenu::FromDisk); }
+  void LoadBackgroundFromDisk() { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); }
+  void SolidBackground() { backgrounds_.None1Click(true); }
+  // Shows the marks of the Tileset and Background menus as the choosers left them.
+  void SyncPictureMenus();
 
   struct Handler {
     shell::CommandId id;
@@ -134,6 +140,8 @@ private:
   games::ThreadTimerPacing threadPacing_;
   render::CursorShape cursor_ = render::CursorShape::Arrow;
 
-  std::vector<std::string> tilesets_, backgrounds_;
-  int checkedTileset_ = 0, checkedBackground_ = 0;
+  render::Tilesets tilesets_;
+  render::Backgrounds backgrounds_;
+  int tilesetIndex_ = render::DefaultTilesetIndex;
+  int backgroundIndex_ = render::DefaultBackgroundIndex;
 };

@@ -86,6 +86,25 @@ bool FileExists(const std::string& path) {
   return fs::is_regular_file(path, ec);
 }
 
+bool FolderExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+bool MakeFolder(const std::string& path) {
+  std::error_code ec;
+  fs::create_directory(path, ec);
+  return FolderExists(path);
+}
+
+bool MoveFile(const std::string& from, const std::string& to) {
+  // rename() would silently replace an existing target; a file already there must stay.
+  std::error_code ec;
+  if (fs::exists(to, ec) || !FileExists(from)) return false;
+  fs::rename(from, to, ec);
+  return !ec;
+}
+
 std::string FileNameOf(const std::string& path) {
   std::size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -22,6 +22,11 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes);
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// True when the folder exists afterwards, whether it was made now or before.
+bool MakeFolder(const std::string& path);
+// Moves a file; false when it could not (the target exists, the source is gone ...).
+bool MoveFile(const std::string& from, const std::string& to);
 
 // "Layouts/Arena.lay" -> "Arena.lay"
 std::string FileNameOf(const std::string& path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -20,6 +22,13 @@ public:
   // `filter` pairs a description with a pattern: "LAY Layout files (*.lay)|*.lay".
   virtual std::string AskSaveFileName(const std::string& title, const std::string& filter,
                                       const std::string& initialFolder) = 0;
+
+  // An open-file dialog for an existing file; the path, or an empty string when cancelled.
+  virtual std::string AskOpenFileName(const std::string& title, const std::string& filter,
+                                      const std::string& initialFolder) = 0;
+
+  // A colour-choice dialog starting on `initial` (0xRRGGBB); nothing when cancelled.
+  virtual std::optional<std::uint32_t> AskColour(std::uint32_t initial) = 0;
 };
 
 } // namespace platform

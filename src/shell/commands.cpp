@@ -65,10 +65,9 @@ const std::array Table{
     Entry(CommandId::SelectLayout, Menu::Layout, "Select Layout", {}, A::NotBuilt),
     Entry(CommandId::CreateLayout, Menu::Layout, "Create Layout", {}, A::NotBuilt),
     LastFixed(Entry(CommandId::EditLayout, Menu::Layout, "Edit Layout", {}, A::NotBuilt)),
-    LastFixed(
-        Entry(CommandId::LoadTilesetFromDisk, Menu::Tileset, "Load from disk", {}, A::NotBuilt)),
-    Entry(CommandId::LoadBackgroundFromDisk, Menu::Background, "Load from disk", {}, A::NotBuilt),
-    LastFixed(Entry(CommandId::SolidBackground, Menu::Background, "None (Solid)", {}, A::NotBuilt)),
+    LastFixed(Entry(CommandId::LoadTilesetFromDisk, Menu::Tileset, "Load from disk")),
+    Entry(CommandId::LoadBackgroundFromDisk, Menu::Background, "Load from disk"),
+    LastFixed(Entry(CommandId::SolidBackground, Menu::Background, "None (Solid)")),
     Option(CommandId::Vertical, "Vertical Variation", &Options::Vertical),
     Option(CommandId::Winnable, "Winnable Layouts (in at least one way)", &Options::Winnable),
     Option(CommandId::Shuffable, "Winnable Shuffles (in at least one way)", &Options::Shuffable),
@@ -86,6 +85,7 @@ const std::array Table{
     Option(CommandId::CoolStatus, "Cool Status", &Options::CoolStatus),
     Option(CommandId::AnimatePause, "Animate Pause and Start screens", &Options::AnimatePause),
     Option(CommandId::WelcomePause, "Show Games Panel during Pause", &Options::WelcomePause),
+    Entry(CommandId::Redraw, Menu::Board, "Redraw"),
     Entry(CommandId::HelpContents, Menu::Help, "&Help", {}, A::NotBuilt),
     Entry(CommandId::About, Menu::Help, "&About...", {}, A::NotBuilt),
 };
@@ -97,6 +97,17 @@ constexpr std::array Toolbar{
     ToolbarButton{CommandId::Shuffle, "Shuffle", "view-refresh"},
     ToolbarButton{CommandId::Pause, "Pause", "media-playback-pause"},
     ToolbarButton{CommandId::Exit, "Exit", "application-exit"},
+};
+
+constexpr std::array Popup{
+    PopupEntry{CommandId::Back, "Back"},
+    PopupEntry{CommandId::Hint, "Hint"},
+    PopupEntry{CommandId::Shuffle, "Shuffle"},
+    PopupEntry{CommandId::Restart, "Restart"},
+    PopupEntry{CommandId::Pause, "Pause", false},
+    PopupEntry{CommandId::Stop, "Stop"},
+    PopupEntry{CommandId::Redraw, "Redraw", false, true},
+    PopupEntry{CommandId::SelectLayout, "Layout"},
 };
 
 struct MenuName {
@@ -137,6 +148,10 @@ bool IsChecked(const Command& command, const engine::Options& options) {
 
 std::span<const ToolbarButton> ToolbarButtons() {
   return Toolbar;
+}
+
+std::span<const PopupEntry> BoardPopup() {
+  return Popup;
 }
 
 std::string_view MenuTitle(Menu menu) {

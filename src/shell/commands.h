@@ -57,10 +57,12 @@ enum class CommandId : int {
   About,
   WelcomePause,
   AnimatePause,
+  Redraw,
 };
 
 // The menus in the order of the menu bar; Highlight is a submenu of Options.
-enum class Menu { New, Game, Layout, Tileset, Background, Options, Highlight, Help };
+// Board is the board's pop-up menu only: its entries have no place on the menu bar.
+enum class Menu { New, Game, Layout, Tileset, Background, Options, Highlight, Help, Board };
 
 // Where each folder's entries start: entry k of a list has the id base + k.
 constexpr int LayoutEntryBase = 1000;
@@ -101,5 +103,15 @@ struct ToolbarButton {
 std::span<const ToolbarButton> ToolbarButtons();
 
 std::string_view MenuTitle(Menu menu);
+
+// The board's pop-up menu. Entries gated by the game mode share the enabled state of their menu
+// bar twins; the others are always enabled and their handlers decide whether they act.
+struct PopupEntry {
+  CommandId command;
+  std::string_view caption;
+  bool followsMenuBar = true;
+  bool isDefault = false;
+};
+std::span<const PopupEntry> BoardPopup();
 
 } // namespace shell

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -302,3 +303,52 @@ TEST_F(WindowTest, ClickingTheMovesAndTimeCaptionsTogglesTheirFields) {
 }
 
 } // namespace
+
+namespace window_testing {
+
+// The popup's actions by caption.
+QAction* PopupAction(MainWindow& window, const QString& caption) {
+  QMenu* popup = window.Board().Popup();
+  if (!popup) return nullptr;
+  for (QAction* a : popup->actions())
+    if (a->text() == caption) return a;
+  return nullptr;
+}
+
+TEST_F(WindowTest, TheBoardPopupFollowsTheModeWhereTheMenuBarDoes) {
+  QMenu* popup = Window().Board().Popup();
+  ASSERT_NE(popup, nullptr);
+  ASSERT_NE(popup->defaultAction(), nullptr);
+  EXPECT_EQ(popup->defaultAction()->text(), "Redraw");
+  EXPECT_FALSE(PopupAction(Window(), "Back")->isEnabled());
+  EXPECT_TRUE(PopupAction(Window(), "Pause")->isEnabled()) << "its handler guards itself";
+  EXPECT_FALSE(PopupAction(Window(), "Layout")->isEnabled()) << "the chooser is not built yet";
+  DealNumberedGame(11);
+  EXPECT_TRUE(PopupAction(Window(), "Back")->isEnabled());
+  EXPECT_TRUE(PopupAction(Window(), "Hint")->isEnabled());
+
+  // Redraw clears the picks and the hint, then draws the whole board.
+  engine::Board& b = pelmar_.State().board;
+  const auto [first, second] = MatchingFreePair(b);
+  ASSERT_GT(first, 0);
+  ClickTile(first);
+  ASSERT_EQ(b.FirstPick, first);
+  PopupAction(Window(), "Redraw")->trigger();
+  EXPECT_EQ(b.FirstPick, 0);
+}
+
+TEST_F(WindowTest, TheSolidBackgroundIsAMenuChoiceThatExcludesThePictures) {
+  QAction* solid = Window().Action(static_cast<int>(shell::CommandId::SolidBackground));
+  ASSERT_TRUE(solid->isEnabled());
+  EXPECT_FALSE(solid->isChecked());
+  QAction* fourth = Window().Action(shell::BackgroundEntryBase + 4);
+  ASSERT_NE(fourth, nullptr);
+  EXPECT_TRUE(fourth->isChecked()) << "a fresh installation shows the fourth picture";
+  // As while starting, so the stored colour is painted without the colour dialog.
+  pelmar_.State().board.GameMode = engine::ModeNone;
+  solid->trigger();
+  EXPECT_TRUE(solid->isChecked());
+  EXPECT_FALSE(fourth->isChecked());
+}
+
+} // namespace window_testing

@@ -29,6 +29,23 @@ std::string ScriptedUi::AskSaveFileName(const std::string& title, const std::str
   return answer;
 }
 
+std::string ScriptedUi::AskOpenFileName(const std::string& title, const std::string&,
+                                        const std::string&) {
+  questions.push_back(title);
+  if (openFileNames.empty()) return {};
+  std::string answer = openFileNames.front();
+  openFileNames.pop_front();
+  return answer;
+}
+
+std::optional<std::uint32_t> ScriptedUi::AskColour(std::uint32_t initial) {
+  colourDialogStarts.push_back(initial);
+  if (colours.empty()) return std::nullopt;
+  const std::uint32_t answer = colours.front();
+  colours.pop_front();
+  return answer;
+}
+
 void RecordingServices::IM(int mode) {
   modes.push_back(mode);
   state_.board.GameMode = static_cast<std::uint8_t>(mode);
@@ -63,6 +80,7 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
   std::filesystem::path file = path_ / name;
+  std::filesystem::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << bytes;
   return file.string();
 }
@@ -128,6 +146,35 @@ std::string TestLayout(const std::string& fileName) {
   }
   if (b.TilesLeft != 0) return ::testing::AssertionFailure() << b.TilesLeft << " tiles left";
   return ::testing::AssertionSuccess();
+}
+
+} // namespace testing_support
+
+namespace testing_support {
+
+std::string SolidBmp(int width, int height, std::uint32_t rgb) {
+  const auto put = [](std::string& s, std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  };
+  const int rowBytes = (width * 3 + 3) / 4 * 4;
+  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * height);
+  std::string bmp = "BM";
+  put(bmp, 54 + pixelBytes, 4);
+  put(bmp, 0, 4);
+  put(bmp, 54, 4);
+  put(bmp, 40, 4);
+  put(bmp, static_cast<std::uint32_t>(width), 4);
+  put(bmp, static_cast<std::uint32_t>(height), 4);
+  put(bmp, 1, 2);
+  put(bmp, 24, 2);
+  put(bmp, 0, 4);
+  put(bmp, pixelBytes, 4);
+  for (int i = 0; i < 4; ++i) put(bmp, 0, 4);
+  std::string row;
+  for (int x = 0; x < width; ++x) put(row, rgb, 3); // blue, green, red in the file
+  row.resize(static_cast<std::size_t>(rowBytes), '\0');
+  for (int y = 0; y < height; ++y) bmp += row;
+  return bmp;
 }
 
 } // namespace testing_support

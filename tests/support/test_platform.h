@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,11 +22,17 @@ public:
   bool AskOkCancel(const std::string& caption, const std::string& text) override;
   std::string AskSaveFileName(const std::string& title, const std::string& filter,
                               const std::string& initialFolder) override;
+  std::string AskOpenFileName(const std::string& title, const std::string& filter,
+                              const std::string& initialFolder) override;
+  std::optional<std::uint32_t> AskColour(std::uint32_t initial) override;
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::deque<bool> okAnswers;            // an empty queue answers Cancel
   std::deque<std::string> saveFileNames; // an empty queue cancels the dialog
+  std::deque<std::string> openFileNames; // an empty queue cancels the dialog
+  std::deque<std::uint32_t> colours;     // an empty queue cancels the dialog
+  std::vector<std::uint32_t> colourDialogStarts;
 };
 
 // A clock that moves only when told to.
@@ -90,6 +98,9 @@ private:
 };
 
 std::string ReadText(const std::filesystem::path& path);
+
+// The bytes of a 24-bit Windows bitmap of one colour (0xRRGGBB).
+std::string SolidBmp(int width, int height, std::uint32_t rgb);
 
 // The layouts the build made from the drawings in assets/, and the small ones for tests.
 std::string BuiltLayout(const std::string& name);

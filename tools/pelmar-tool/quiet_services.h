@@ -37,6 +37,10 @@ public:
   std::string AskSaveFileName(const std::string&, const std::string&, const std::string&) override {
     return {};
   }
+  std::string AskOpenFileName(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  std::optional<std::uint32_t> AskColour(std::uint32_t) override { return std::nullopt; }
   std::uint32_t TickCount() override { return 0; }
   platform::TimeOfDay NowUtc() override { return {}; }
 

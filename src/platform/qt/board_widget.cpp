@@ -117,6 +117,9 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   for (const ButtonOf& b : Buttons)
     if (b.qt == event->button())
       events_.OnBoardRelease(b.ours, fit.BoardX(at.x()), fit.BoardY(at.y()));
+  // The click is a move first, then the menu opens, as the player's right button always did.
+  if (event->button() == Qt::RightButton && Popup())
+    Popup()->popup(event->globalPosition().toPoint());
 }
 
 } // namespace platform::qt

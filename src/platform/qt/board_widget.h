@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMenu>
 #include <QWidget>
 
 #include "platform/bitmap.h"
@@ -17,6 +18,10 @@ public:
   // Wraps the bitmap's pixels; the bitmap must outlive the widget and keep its size.
   void SetPicture(platform::Bitmap& game);
   void SetBoardCursor(BoardCursor cursor);
+  // The menu a right-click opens once the click was handled; the widget does not own it.
+  void SetPopup(QMenu* popup) { popup_ = popup; }
+  void EnablePopup(bool enabled) { popupEnabled_ = enabled; }
+  QMenu* Popup() const { return popupEnabled_ ? popup_ : nullptr; }
   // Paints the widget area of a changed board rectangle at once.
   void ShowChanged(platform::Rect changed);
   BoardFit Fit() const;
@@ -33,6 +38,8 @@ protected:
 private:
   WindowEvents& events_;
   QImage picture_;
+  QMenu* popup_ = nullptr;
+  bool popupEnabled_ = true;
 };
 
 } // namespace platform::qt

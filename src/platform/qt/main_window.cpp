@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -160,6 +161,32 @@ void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<
               [button, twin] { button->setEnabled(twin->isEnabled()); });
     }
   }
+}
+
+void MainWindow::SetBoardPopup(const std::vector<PopupItem>& items) {
+  auto* popup = new QMenu(this);
+  for (const PopupItem& item : items) {
+    QAction* action = popup->addAction(Text(item.caption));
+    const int id = item.command;
+    connect(action, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
+    action->setEnabled(item.enabled);
+    if (item.isDefault) {
+      QFont bold = action->font();
+      bold.setBold(true);
+      action->setFont(bold);
+      popup->setDefaultAction(action);
+    }
+    QAction* twin = item.followsMenuBar ? Action(id) : nullptr;
+    if (!twin) continue;
+    action->setEnabled(twin->isEnabled());
+    connect(twin, &QAction::changed, action,
+            [action, twin] { action->setEnabled(twin->isEnabled()); });
+  }
+  board_->SetPopup(popup);
+}
+
+void MainWindow::EnableBoardPopup(bool enabled) {
+  board_->EnablePopup(enabled);
 }
 
 QAction* MainWindow::Action(int id) const {

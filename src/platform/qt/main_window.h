@@ -27,6 +27,8 @@ public:
   void ProcessEvents() override;
   void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) override;
   void SetEnabled(int id, bool enabled) override;
+  void SetBoardPopup(const std::vector<PopupItem>& items) override;
+  void EnableBoardPopup(bool enabled) override;
   void SetChecked(int id, bool checked) override;
   void SetCaptions(int id, const std::string& menuCaption,
                    const std::string& buttonCaption) override;

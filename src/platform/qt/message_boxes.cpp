@@ -1,6 +1,7 @@
 #include "platform/qt/message_boxes.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -21,6 +22,19 @@ std::string MessageBoxes::AskSaveFileName(const std::string& title, const std::s
   return QFileDialog::getSaveFileName(&parent_, QString::fromStdString(title),
                                       QString::fromStdString(initialFolder), DialogFilter(filter))
       .toStdString();
+}
+
+std::string MessageBoxes::AskOpenFileName(const std::string& title, const std::string& filter,
+                                          const std::string& initialFolder) {
+  return QFileDialog::getOpenFileName(&parent_, QString::fromStdString(title),
+                                      QString::fromStdString(initialFolder), DialogFilter(filter))
+      .toStdString();
+}
+
+std::optional<std::uint32_t> MessageBoxes::AskColour(std::uint32_t initial) {
+  const QColor chosen = QColorDialog::getColor(QColor::fromRgb(initial), &parent_);
+  if (!chosen.isValid()) return std::nullopt;
+  return static_cast<std::uint32_t>(chosen.rgb()) & 0xFFFFFFu;
 }
 
 QString DialogFilter(const std::string& filter) {

@@ -14,6 +14,9 @@ public:
   bool AskOkCancel(const std::string& caption, const std::string& text) override;
   std::string AskSaveFileName(const std::string& title, const std::string& filter,
                               const std::string& initialFolder) override;
+  std::string AskOpenFileName(const std::string& title, const std::string& filter,
+                              const std::string& initialFolder) override;
+  std::optional<std::uint32_t> AskColour(std::uint32_t initial) override;
 
 private:
   QWidget& parent_;

@@ -30,6 +30,16 @@ struct ToolItem {
   std::string icon; // a freedesktop theme icon name
 };
 
+// An entry of the board's pop-up menu. One that follows the menu bar is enabled and disabled
+// with the menu item of the same command; the others keep `enabled`.
+struct PopupItem {
+  int command = 0;
+  std::string caption;
+  bool followsMenuBar = true;
+  bool enabled = true;
+  bool isDefault = false;
+};
+
 // The texts of a modal result window, top to bottom, and its one button.
 struct ResultWindow {
   std::string caption;
@@ -116,6 +126,9 @@ public:
 
   virtual void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) = 0;
   virtual void SetEnabled(int id, bool enabled) = 0;
+  // The menu a right-click on the board opens after the click itself was handled.
+  virtual void SetBoardPopup(const std::vector<PopupItem>& items) = 0;
+  virtual void EnableBoardPopup(bool enabled) = 0;
   virtual void SetChecked(int id, bool checked) = 0;
   // New captions for a menu item and for the toolbar button that runs the same command.
   virtual void SetCaptions(int id, const std::string& menuCaption,

@@ -1,0 +1,94 @@
+#include "render/tilesets.h"
+
+#include <array>
+
+#include "platform/files.h"
+#include "platform/picture_file.h"
+#include "render/tile_sheet.h"
+
+namespace render {
+
+namespace {
+
+constexpr std::array<std::string_view, 15> HonourLabels{
+    "BAM", "PLUM", "MUM", "ORC", "WIN", "SPR", "SUM", "AUT", "D1", "D2", "D3", "N", "S", "E", "W"};
+constexpr std::array<std::string_view, 9> Digits{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+constexpr int SuitPictures = 27;
+
+const platform::Font LabelFont{"Small Fonts", 6, false, false};
+
+} // namespace
+
+std::string_view RomanizedLabel(int picture) {
+  if (picture >= 1 && picture <= SuitPictures) return Digits[(picture - 1) % 9];
+  if (picture > SuitPictures && picture <= engine::PictureCount)
+    return HonourLabels[picture - SuitPictures - 1];
+  return {};
+}
+
+Tilesets::Tilesets(engine::GameState& state, engine::GameServices& services,
+                   BoardPictures& pictures)
+    : state_(state), services_(services), pictures_(pictures) {}
+
+std::string Tilesets::FolderPath() const {
+  return state_.layouts.ProgramDir + "Tilesets/";
+}
+
+void Tilesets::Load1Click(int index) {
+  const bool startingUp = state_.board.GameMode == engine::ModeNone;
+  std::string path;
+  if (index == PictureMenu::FromDisk) {
+    const auto chosen = ChooseFromDisk(
+        menu, {"Please choose a Tileset bitmap file", "Tileset files (*.bmp)|*.bmp", FolderPath()},
+        services_.ui(), startingUp);
+    if (!chosen) return;
+    path = *chosen;
+  } else {
+    const int entry = index - FirstTilesetEntry;
+    if (entry < 0 || entry >= static_cast<int>(menu.captions.size())) return;
+    path = FolderPath() + menu.captions[entry] + ".bmp";
+    if (!platform::FileExists(path)) return Load1Click(PictureMenu::FromDisk);
+  }
+  platform::DecodedPicture picture = platform::ReadPictureFile(path, false);
+  if (!picture.ok) {
+    services_.ui().ShowMessage("Unable to load the tileset \"" + path + "\": " + picture.error +
+                               ".");
+    return;
+  }
+  menu.checked = index;
+  pictures_.TilesetBitmap = std::move(picture.bitmap);
+  ChangeTexture();
+  if (!startingUp) services_.FullRedraw();
+}
+
+void Tilesets::ShowRomanizedClick() {
+  state_.options.ShowRomanized = !state_.options.ShowRomanized;
+  if (menu.checked != PictureMenu::NoEntry) Load1Click(menu.checked);
+}
+
+void Tilesets::ChangeTexture() {
+  if (state_.options.ShowRomanized && painter) {
+    for (int p = 1; p <= engine::PictureCount; ++p) {
+      const platform::Rect face = FaceBox(p);
+      const std::string_view label = RomanizedLabel(p);
+      // Opaque black in the picture and in its mask, so it shows black on the finished tile.
+      painter->DrawText(pictures_.TilesetBitmap, face.left + 1, face.top + 1, label, LabelFont,
+                        platform::Rgb(0, 0, 0));
+      painter->DrawText(pictures_.TilesetBitmap, face.left + 1, face.top + 1 + MaskOffsetY, label,
+                        LabelFont, platform::Rgb(0, 0, 0));
+    }
+  }
+  ComposeTileSheet(pictures_.TilesetBitmap, pictures_.TileSheet);
+}
+
+void RetireOldTilesets(const std::string& tilesetsFolder) {
+  static constexpr std::array<const char*, 4> OldFiles{"pai.bmp", "pai256.bmp", "darkpai.bmp",
+                                                       "bluepai.bmp"};
+  for (const char* name : OldFiles)
+    if (!platform::FileExists(tilesetsFolder + name)) return;
+  const std::string backup = tilesetsFolder + "Backup/";
+  if (!platform::MakeFolder(backup)) return;
+  for (const char* name : OldFiles) platform::MoveFile(tilesetsFolder + name, backup + name);
+}
+
+} // namespace render
