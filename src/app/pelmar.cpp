@@ -274,6 +274,7 @@ void TPelmar::IM(int newMode) {
   if (ShowsBackgroundOnly(newMode)) renderer_.ShowFond();
   window_->ShowGamesPanel(shell::GamesPanelShown(newMode, state_.options));
   window_->EnableBoardPopup(newMode != engine::ModeEditor);
+  RunClockWhenNeeded();
   for (const shell::Command& c : shell::Commands())
     if (c.gate && c.availability == shell::Availability::Built)
       window_->SetEnabled(static_cast<int>(c.id), shell::CommandEnabled(*c.gate, newMode));
@@ -320,10 +321,12 @@ void TPelmar::Pause() {
 
 void TPelmar::FormActivate() {
   ShowPauseStep(shell::FormActivate(state_, pause_, *this));
+  RunClockWhenNeeded();
 }
 
 void TPelmar::FormDeactivate() {
   ShowPauseStep(shell::FormDeactivate(state_, pause_, *this));
+  RunClockWhenNeeded();
 }
 
 void TPelmar::ShowPauseStep(shell::PauseStep step) {
@@ -425,6 +428,7 @@ void TPelmar::OnCommand(int id) {
   else
     RunFixedCommand(static_cast<CommandId>(id));
   SyncPictureMenus();
+  RunClockWhenNeeded();
 }
 
 void TPelmar::RunFixedCommand(CommandId id) {
@@ -488,11 +492,17 @@ void TPelmar::OnBoardRelease(platform::qt::PointerButton button, int x, int y) {
   render::HandUp(cursor_);
   ApplyCursor(before);
   engine::ButtonDown(state_, *this, Buttons[static_cast<int>(button)], x, y);
+  RunClockWhenNeeded();
 }
 
-void TPelmar::OnClockTick() {
+bool TPelmar::OnClockTick() {
   gameClock_.Temps();
   ShowStatusBar();
+  return gameClock_.HasWork(false);
+}
+
+void TPelmar::RunClockWhenNeeded() {
+  if (gameClock_.HasWork(false)) window_->StartClock();
 }
 
 void TPelmar::ShowStatusBar() {

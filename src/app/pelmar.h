@@ -65,7 +65,7 @@ public:
   void OnBoardPress() override;
   void OnBoardMove(int x, int y) override;
   void OnBoardRelease(platform::qt::PointerButton button, int x, int y) override;
-  void OnClockTick() override;
+  bool OnClockTick() override;
   void OnClosing() override;
   void FormActivate() override;
   void FormDeactivate() override;
@@ -81,7 +81,9 @@ private:
   void SyncCheckMarks();
   void ShowStatusBar();
   void PlaceGamesPanel();
+  // After every event: wakes the timers that have work again.
   void RunThreadTimerWhenNeeded();
+  void RunClockWhenNeeded();
 
   // Handlers of the commands that are more than a check mark.
   void NewGame();

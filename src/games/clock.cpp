@@ -105,6 +105,12 @@ void GameClock::Temps() {
   WriteScore();
 }
 
+bool GameClock::HasWork(bool musicPlaying) const {
+  const int mode = state_.board.GameMode;
+  const bool playing = mode > engine::ModeNone && mode <= engine::ModeEditor;
+  return playing || musicPlaying || !StatusLineAtRest(state_.status);
+}
+
 void GameClock::RunGameClock(std::uint32_t now) {
   engine::Scoring& s = state_.scoring;
   const int mode = state_.board.GameMode;

@@ -80,6 +80,9 @@ public:
 
   // One tick of the clock timer.
   void Temps();
+  // Whether a tick has anything to do: a game or the layout editor runs, a status message is
+  // still moving, or music plays and its end must be noticed. An idle screen lets the clock rest.
+  bool HasWork(bool musicPlaying) const;
   // Refreshes the status bar and notices a finished board or a board without moves.
   void WriteScore();
   // The "Time" caption and "&Show Time Left": switched off, the time field empties at once.

@@ -31,6 +31,10 @@ void Retire(engine::StatusLine& s) {
 
 } // namespace
 
+bool StatusLineAtRest(const engine::StatusLine& s) {
+  return !s.StatusBounce && s.StatusScrollPos <= 1 && IsRetired(s);
+}
+
 void AnimateStatusLine(engine::StatusLine& s, bool coolStatus, StatusBar& bar) {
   if (s.StatusBounce) {
     s.StatusScrollPos += s.StatusDirection;

@@ -10,4 +10,7 @@ namespace games {
 // forth. Positions count characters, so a step never lands inside a UTF-8 sequence.
 void AnimateStatusLine(engine::StatusLine& status, bool coolStatus, StatusBar& bar);
 
+// True when the last message is shown whole and nothing swings: ticks would change nothing.
+bool StatusLineAtRest(const engine::StatusLine& status);
+
 } // namespace games

@@ -41,4 +41,17 @@ PauseStep FormActivate(engine::GameState& state, PauseState& pause,
   return PauseClick(state, pause, services);
 }
 
+PauseStep CheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services) {
+  if (!state.options.GoCheckPause || state.board.GameMode == engine::ModePaused)
+    return PauseStep::Ignored;
+  return PauseClick(state, pause, services);
+}
+
+PauseStep UnCheckPause(engine::GameState& state, PauseState& pause,
+                       engine::GameServices& services) {
+  if (!state.options.GoCheckPause || state.board.GameMode != engine::ModePaused)
+    return PauseStep::Ignored;
+  return PauseClick(state, pause, services);
+}
+
 } // namespace shell

@@ -27,6 +27,11 @@ PauseStep FormDeactivate(engine::GameState& state, PauseState& pause,
 // The program is active again: a paused game resumes, also one the player paused by hand.
 PauseStep FormActivate(engine::GameState& state, PauseState& pause, engine::GameServices& services);
 
+// Around the program's own modal windows: with "Pause game when losing focus" checked, a running
+// game pauses before the window opens and resumes after it closes.
+PauseStep CheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services);
+PauseStep UnCheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services);
+
 // The captions of the menu entry and the toolbar button while paused and while playing.
 struct PauseCaptions {
   std::string_view menu, button;

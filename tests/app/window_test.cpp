@@ -352,3 +352,23 @@ TEST_F(WindowTest, TheSolidBackgroundIsAMenuChoiceThatExcludesThePictures) {
 }
 
 } // namespace window_testing
+
+namespace window_testing {
+
+TEST_F(WindowTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
+  // The start-up message slides in first; once it stands, the panel has nothing to tick for.
+  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
+  }
+  EXPECT_FALSE(pelmar_.OnClockTick());
+  DealNumberedGame(13);
+  EXPECT_TRUE(Window().ClockRunning());
+  EXPECT_TRUE(pelmar_.OnClockTick()) << "a running game is timed";
+  Window().Action(static_cast<int>(shell::CommandId::Pause))->trigger();
+  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
+  }
+  EXPECT_FALSE(pelmar_.OnClockTick()) << "a paused game's clock stands still";
+  Window().Action(static_cast<int>(shell::CommandId::Pause))->trigger();
+  EXPECT_TRUE(Window().ClockRunning());
+}
+
+} // namespace window_testing

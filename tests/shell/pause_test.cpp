@@ -111,3 +111,34 @@ TEST(PauseTest, LeavingAndComingBackKeepsTheClockAndTheGame) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PauseTest, ModalWindowsPauseOnlyWithTheOption) {
+  struct Case {
+    bool option;
+    int mode;
+    PauseStep before, after;
+    int modeBetween;
+  } cases[] = {
+      {true, engine::ModeSolitaire, PauseStep::Paused, PauseStep::Resumed, engine::ModePaused},
+      {false, engine::ModeSolitaire, PauseStep::Ignored, PauseStep::Ignored, engine::ModeSolitaire},
+      {true, engine::ModeGamesPanel, PauseStep::Ignored, PauseStep::Ignored,
+       engine::ModeGamesPanel},
+      // Paused by hand before the window opened: closing it resumes, as a click of Pause would.
+      {true, engine::ModePaused, PauseStep::Ignored, PauseStep::Resumed, engine::ModePaused},
+  };
+  for (const Case& c : cases) {
+    engine::GameState state;
+    RecordingServices services(state);
+    shell::PauseState pause;
+    pause.PausedMode = engine::ModeSolitaire;
+    state.options.GoCheckPause = c.option;
+    state.board.GameMode = static_cast<std::uint8_t>(c.mode);
+    EXPECT_EQ(shell::CheckPause(state, pause, services), c.before) << c.mode << c.option;
+    EXPECT_EQ(state.board.GameMode, c.modeBetween);
+    EXPECT_EQ(shell::UnCheckPause(state, pause, services), c.after) << c.mode << c.option;
+  }
+}
+
+} // namespace

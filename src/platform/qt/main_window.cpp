@@ -41,7 +41,9 @@ MainWindow::MainWindow(WindowEvents& events)
   setCentralWidget(board_);
   BuildStatusLine();
   clock_.setInterval(ClockInterval);
-  connect(&clock_, &QTimer::timeout, this, [this] { events_.OnClockTick(); });
+  connect(&clock_, &QTimer::timeout, this, [this] {
+    if (!events_.OnClockTick()) clock_.stop();
+  });
   // Single-shot and re-armed after each run: a slow run delays the next instead of piling up
   // ticks, and an idle program is not woken at all.
   threadTimer_.setSingleShot(true);
@@ -244,7 +246,7 @@ void MainWindow::ShowSameGameButton() {
 }
 
 void MainWindow::StartClock() {
-  clock_.start();
+  if (!clock_.isActive() && !closing_) clock_.start();
 }
 
 void MainWindow::StartThreadTimer(int delayMs) {

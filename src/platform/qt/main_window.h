@@ -42,6 +42,7 @@ public:
   void StartClock() override;
   void StartThreadTimer(int delayMs) override;
   bool ThreadTimerRunning() const { return threadTimer_.isActive(); }
+  bool ClockRunning() const { return clock_.isActive(); }
   void ShowFirstTime() override;
   void Close() override { close(); }
 

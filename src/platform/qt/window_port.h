@@ -94,8 +94,8 @@ public:
   virtual void OnBoardRelease(PointerButton button, int x, int y) = 0;
   // A caption of the status line was clicked ("Moves left" and "Time" toggle their fields).
   virtual void OnStatusCaptionClick(int field) = 0;
-  // One tick of the 50 ms clock.
-  virtual void OnClockTick() = 0;
+  // One tick of the 50 ms clock; false lets the clock rest until StartClock.
+  virtual bool OnClockTick() = 0;
   // The window is about to close; the timers are already stopped.
   virtual void OnClosing() = 0;
   // The program gained or lost activation (the player switched to or away from it).
@@ -145,6 +145,7 @@ public:
   // Reveals "Play Same Game Again" and makes it the panel's default button.
   virtual void ShowSameGameButton() = 0;
 
+  // Runs the 50 ms clock, unless it is running already.
   virtual void StartClock() = 0;
   // Runs the thread timer after `delayMs`, unless it is running already.
   virtual void StartThreadTimer(int delayMs) = 0;
