@@ -14,13 +14,11 @@
 #include "shell/data_folders.h"
 #include "shell/game_result.h"
 #include "shell/games_panel.h"
+#include "shell/startup.h"
 
 namespace {
 
 using shell::CommandId;
-
-// A fresh installation starts on this layout.
-constexpr const char* StartLayout = "Traditional";
 
 constexpr int LayoutRadioGroup = 1, TilesetRadioGroup = 2, BackgroundRadioGroup = 3,
               HighlightRadioGroup = 4;
@@ -113,8 +111,7 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   window_ = &window;
   window_->SetBoardPicture(pictures_.Game);
   engine::ShowStatus(state_.status, " ");
-  LoadFiles();
-  if (state_.layouts.LayoutCount() == 0) {
+  if (!LoadFiles()) {
     ui().ShowMessage("No layout was found in the folder \"" + state_.layouts.LayoutsFolder() +
                      "\". Pelmar cannot start without one.");
     return false;
@@ -149,12 +146,20 @@ void TPelmar::PlaceGamesPanel() {
   window_->PlaceGamesPanel(boardArea_.left + origin.left, origin.top);
 }
 
-void TPelmar::LoadFiles() {
+bool TPelmar::LoadFiles() {
   const std::string& dir = state_.layouts.ProgramDir;
   render::RetireOldTilesets(dir + "Tilesets/");
   backgrounds_.menu.captions = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
   tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
-  state_.layouts.LayoutNames = shell::ScanLayoutNames(state_.layouts.LayoutsFolder());
+  const std::string layouts = state_.layouts.LayoutsFolder();
+  if (!shell::ChooseStartLayout(state_, shell::ScanCaptions(layouts, {".lay"}),
+                                shell::ScanFileNames(layouts, {".shp"})))
+    return false;
+  // Stored files that have gone are forgotten, so "Load from disk" asks afresh.
+  for (render::PictureMenu* menu : {&tilesets_.menu, &backgrounds_.menu})
+    if (!menu->lastLoaded.empty() && !platform::FileExists(menu->lastLoaded))
+      menu->lastLoaded.clear();
+  return true;
 }
 
 void TPelmar::ActiveTilesetBackground() {
@@ -189,23 +194,14 @@ void TPelmar::SyncPictureMenus() {
 
 void TPelmar::LoadStartLayout() {
   engine::LayoutState& layouts = state_.layouts;
-  int entry = shell::EntryNamed(layouts.LayoutNames, StartLayout, 1);
-  std::string path = layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1];
-  if (platform::FileExists(path + ".lay")) path += ".lay";
-  if (!platform::FileExists(path)) {
-    entry = 1;
-    path = layouts.LayoutsFolder() + layouts.LayoutNames[0];
-    if (!engine::IsShpEntry(path)) path += ".lay";
-  }
-  layouts.LayoutIndex = layouts.CheckedEntry = entry;
-  layouts.LayoutPath = path;
   layouts.StartupLoading = true;
-  if (engine::IsShpEntry(path))
-    engine::RunShpLayout(state_, *this, path);
+  if (engine::IsShpEntry(layouts.LayoutPath))
+    engine::RunShpLayout(state_, *this, layouts.LayoutPath);
   else
-    engine::RunLayout(state_, *this, path);
+    engine::RunLayout(state_, *this, layouts.LayoutPath);
   layouts.StartupLoading = false;
-  window_->SetChecked(shell::LayoutEntryBase + entry, true);
+  if (layouts.CheckedEntry > 0)
+    window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
 }
 
 void TPelmar::BuildMenus() {

@@ -73,7 +73,8 @@ public:
   int Timer1timer() override;
 
 private:
-  void LoadFiles();
+  // The data folders: menus' entries, the start layout. False when there is no layout.
+  bool LoadFiles();
   void ActiveTilesetBackground();
   void LoadStartLayout();
   void BuildMenus();

@@ -48,15 +48,4 @@ std::vector<std::string> ScanCaptions(const std::string& folder,
   return captions;
 }
 
-std::vector<std::string> ScanLayoutNames(const std::string& layoutsFolder) {
-  std::vector<std::string> names = ScanCaptions(layoutsFolder, {".lay"});
-  for (std::string& shp : ScanFileNames(layoutsFolder, {".shp"})) names.push_back(std::move(shp));
-  return names;
-}
-
-int EntryNamed(const std::vector<std::string>& entries, std::string_view caption, int fallback) {
-  const auto it = std::find(entries.begin(), entries.end(), caption);
-  return it == entries.end() ? fallback : static_cast<int>(it - entries.begin()) + 1;
-}
-
 } // namespace shell

@@ -18,10 +18,4 @@ std::vector<std::string> ScanCaptions(const std::string& folder,
 std::vector<std::string> ScanFileNames(const std::string& folder,
                                        std::initializer_list<std::string_view> markers);
 
-// LayoutNames: the ".lay" captions sorted, then the ".shp" file names with their extension.
-std::vector<std::string> ScanLayoutNames(const std::string& layoutsFolder);
-
-// The 1-based entry captioned `caption`, else `fallback`.
-int EntryNamed(const std::vector<std::string>& entries, std::string_view caption, int fallback);
-
 } // namespace shell

@@ -19,23 +19,8 @@ TEST(DataFoldersTest, CaptionsAreSortedWithoutRegardToCase) {
             (Names{"Bamboo", "Clouds", "walnut"}));
 }
 
-TEST(DataFoldersTest, LayoutListPutsShpFilesAfterTheLayFiles) {
-  TempFolder folder;
-  const std::string layouts = (folder.path() / "Layouts").string();
-  for (const char* name : {"Layouts/Turtle.lay", "Layouts/Arena.lay", "Layouts/Alpha.shp"})
-    folder.Write(name, "x");
-  EXPECT_EQ(shell::ScanLayoutNames(layouts), (Names{"Arena", "Turtle", "Alpha.shp"}));
-}
-
 TEST(DataFoldersTest, MissingFolderGivesAnEmptyList) {
   EXPECT_TRUE(shell::ScanCaptions("/nonexistent/pelmar/folder", {".bmp"}).empty());
-}
-
-TEST(DataFoldersTest, EntryNamedIsOneBasedWithFallback) {
-  const Names names{"Arena", "Traditional", "Wall"};
-  EXPECT_EQ(shell::EntryNamed(names, "Traditional", 1), 2);
-  EXPECT_EQ(shell::EntryNamed(names, "traditional", 1), 1);
-  EXPECT_EQ(shell::EntryNamed({}, "Traditional", 7), 7);
 }
 
 } // namespace

@@ -1,0 +1,73 @@
+#include "shell/startup.h"
+
+#include <algorithm>
+
+#include "engine/layout_loading.h"
+#include "platform/files.h"
+
+namespace shell {
+
+namespace {
+
+constexpr const char* StartMusic = "Night";
+constexpr const char* StartLayout = "Traditional";
+
+// The layout number a start-up decision changes: LayoutIndex, or LastBoard while LayoutIndex
+// holds another game's code.
+int& CurrentLayoutNumber(engine::GameState& state) {
+  return state.layouts.LayoutIndex < engine::FirstGameCode ? state.layouts.LayoutIndex
+                                                           : state.LastBoard;
+}
+
+} // namespace
+
+int ChooseMidiNumber(int stored, const std::vector<std::string>& captions) {
+  const int count = static_cast<int>(captions.size());
+  if (count == 0) return 0;
+  int number = stored;
+  if (number == -1)
+    for (int k = 0; k < count; ++k)
+      if (captions[k] == StartMusic) number = k + 1;
+  return std::clamp(number, 1, count);
+}
+
+bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCaptions,
+                       const std::vector<std::string>& shpNames) {
+  engine::LayoutState& layouts = state.layouts;
+  const int layCount = static_cast<int>(layCaptions.size());
+  // The ".shp" entries count too: a player who chose one finds it again at the next start.
+  const int listed = layCount + static_cast<int>(shpNames.size());
+  if (layouts.LayoutIndex < 1 ||
+      (layouts.LayoutIndex > listed && layouts.LayoutIndex < engine::FirstGameCode))
+    for (int k = 0; k < layCount; ++k)
+      if (layCaptions[k] == StartLayout) layouts.LayoutIndex = k + 1;
+  layouts.LayoutNames = std::move(layCaptions);
+  for (const std::string& shp : shpNames) {
+    layouts.LayoutNames.push_back(shp);
+    if (layouts.LayoutsFolder() + shp == layouts.LayoutPath)
+      CurrentLayoutNumber(state) = static_cast<int>(layouts.LayoutNames.size());
+  }
+  const int count = layouts.LayoutCount();
+  if (count == 0) return false;
+
+  int d = std::min(CurrentLayoutNumber(state), count);
+  std::string path;
+  if (d >= 1) {
+    path = layouts.LayoutsFolder() + layouts.LayoutNames[d - 1];
+    if (platform::FileExists(path + ".lay")) path += ".lay";
+    if (platform::FileExists(path + ".shp")) path += ".shp";
+  } else {
+    CurrentLayoutNumber(state) = 1;
+  }
+  if (d < 1 || !platform::FileExists(path)) {
+    d = 1;
+    path = layouts.LayoutsFolder() + layouts.LayoutNames[0];
+    // A ".shp" entry carries its extension already; adding ".lay" would name no file.
+    if (!engine::IsShpEntry(path)) path += ".lay";
+  }
+  layouts.LayoutPath = path;
+  layouts.CheckedEntry = d;
+  return true;
+}
+
+} // namespace shell

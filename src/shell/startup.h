@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/game_state.h"
+
+namespace shell {
+
+// The music track to start on: with none stored, the track captioned "Night" (the last one so
+// captioned); always within 1..count. Zero when there is no track.
+int ChooseMidiNumber(int stored, const std::vector<std::string>& captions);
+
+// Fills the layout list (the ".lay" captions sorted, then the ".shp" file names), makes a stored
+// layout number that points nowhere the "Traditional" layout, and decides the layout the program
+// starts on: LayoutPath and CheckedEntry are set, and the current layout number (LayoutIndex, or
+// LastBoard while a game code is current) is kept within the list. False when there is no
+// layout at all.
+bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCaptions,
+                       const std::vector<std::string>& shpNames);
+
+} // namespace shell
