@@ -78,7 +78,7 @@ void Write(const Setting& s, const engine::Options& options, const SettingsValue
           file.WriteString(SettingsSection, s.key, values.*binding);
         } else if (binding == SettingRole::Version) {
           file.WriteString(SettingsSection, s.key, ApplicationTitle);
-        } else {
+        } else if (binding == SettingRole::Launches) {
           number(values.LaunchCount);
         }
       },

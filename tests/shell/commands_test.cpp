@@ -203,20 +203,6 @@ TEST(CommandsTest, CheckMarksFollowTheOptions) {
   EXPECT_FALSE(shell::IsCheckable(*shell::FindCommand(CommandId::Back)));
 }
 
-TEST(CommandsTest, ChoosingAnOptionFlipsOnlyItsMark) {
-  for (const Command& c : Commands()) {
-    if (!c.option) continue;
-    engine::Options options;
-    const bool before = options.*c.option;
-    shell::ApplyMark(c, options);
-    EXPECT_NE(options.*c.option, before) << c.caption;
-    for (const Command& other : Commands()) {
-      if (!other.option || other.option == c.option) continue;
-      EXPECT_EQ(options.*other.option, engine::Options{}.*other.option) << other.caption;
-    }
-  }
-}
-
 TEST(CommandsTest, ToolbarButtonsRunCommandsOfTheTable) {
   for (const shell::ToolbarButton& b : shell::ToolbarButtons())
     EXPECT_NE(shell::FindCommand(b.command), nullptr) << b.caption;
