@@ -21,7 +21,7 @@ namespace {
 using shell::CommandId;
 
 constexpr int LayoutRadioGroup = 1, TilesetRadioGroup = 2, BackgroundRadioGroup = 3,
-              HighlightRadioGroup = 4;
+              CommandRadioGroups = 3; // + shell::RadioGroup
 
 // The screens that hold no game: leaving or entering them keeps the hall-of-fame highlight.
 bool IsScreenMode(int mode) {
@@ -211,15 +211,16 @@ void TPelmar::BuildMenus() {
     if (c.menu == shell::Menu::Board) continue;
     MenuItem item;
     item.id = static_cast<int>(c.id);
-    const bool inSubmenu = c.menu == shell::Menu::Highlight;
-    item.menu = shell::MenuTitle(inSubmenu ? shell::Menu::Options : c.menu);
-    if (inSubmenu) item.submenu = shell::MenuTitle(c.menu);
+    const std::optional<shell::Menu> parent = shell::ParentMenu(c.menu);
+    item.menu = shell::MenuTitle(parent.value_or(c.menu));
+    if (parent) item.submenu = shell::MenuTitle(c.menu);
     item.caption = c.caption;
     item.shortcut = c.shortcut;
     item.checkable = shell::IsCheckable(c);
     item.checked = shell::IsChecked(c, state_.options);
     item.enabled = IsEnabledAtStart(c);
-    item.radioGroup = c.highlightMode ? HighlightRadioGroup : PictureRadioGroup(c.id);
+    item.radioGroup =
+        c.radio ? CommandRadioGroups + static_cast<int>(c.radio->group) : PictureRadioGroup(c.id);
     item.checkable = item.checkable || item.radioGroup != 0;
     item.separatorAfter = c.separatorAfter;
     items.push_back(std::move(item));
@@ -434,8 +435,8 @@ void TPelmar::RunFixedCommand(CommandId id) {
                                     [id](const Handler& h) { return h.id == id; });
   if (handler != std::end(Handlers))
     (this->*handler->run)();
-  else if (command->option)
-    state_.options.*command->option = !(state_.options.*command->option);
+  else
+    shell::ApplyMark(*command, state_.options);
   SyncCheckMarks();
 }
 

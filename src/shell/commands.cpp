@@ -1,5 +1,6 @@
 #include "shell/commands.h"
 
+#include <algorithm>
 #include <array>
 
 namespace shell {
@@ -22,23 +23,27 @@ constexpr Command Play(CommandId id, std::string_view caption, std::string_view 
   return c;
 }
 
-constexpr Command Option(CommandId id, std::string_view caption, bool Options::*option,
+// Options are usable before their game is built: the mark flips and is kept for it.
+constexpr Command Option(CommandId id, Menu menu, std::string_view caption, bool Options::*option,
                          std::string_view shortcut = {}) {
-  Command c = Entry(id, Menu::Options, caption, shortcut);
+  Command c = Entry(id, menu, caption, shortcut);
   c.option = option;
   return c;
 }
 
-constexpr Command Highlight(CommandId id, std::string_view caption, int mode) {
-  Command c = Entry(id, Menu::Highlight, caption);
-  c.highlightMode = mode;
+constexpr Command Choice(CommandId id, Menu menu, std::string_view caption, RadioGroup group,
+                         int value) {
+  Command c = Entry(id, menu, caption);
+  c.radio = Radio{group, value};
   return c;
 }
 
-constexpr Command LastFixed(Command c) {
+constexpr Command SeparatorAfter(Command c) {
   c.separatorAfter = true;
   return c;
 }
+
+using G = RadioGroup;
 
 const std::array Table{
     Entry(CommandId::LastPlayedGame, Menu::New, "Last Played Game"),
@@ -64,27 +69,93 @@ const std::array Table{
     Play(CommandId::Stop, "&Stop", "Ctrl+X", P::Stop),
     Entry(CommandId::SelectLayout, Menu::Layout, "Select Layout", {}, A::NotBuilt),
     Entry(CommandId::CreateLayout, Menu::Layout, "Create Layout", {}, A::NotBuilt),
-    LastFixed(Entry(CommandId::EditLayout, Menu::Layout, "Edit Layout", {}, A::NotBuilt)),
-    LastFixed(Entry(CommandId::LoadTilesetFromDisk, Menu::Tileset, "Load from disk")),
+    SeparatorAfter(Entry(CommandId::EditLayout, Menu::Layout, "Edit Layout", {}, A::NotBuilt)),
+    SeparatorAfter(Entry(CommandId::LoadTilesetFromDisk, Menu::Tileset, "Load from disk")),
     Entry(CommandId::LoadBackgroundFromDisk, Menu::Background, "Load from disk"),
-    LastFixed(Entry(CommandId::SolidBackground, Menu::Background, "None (Solid)")),
-    Option(CommandId::Vertical, "Vertical Variation", &Options::Vertical),
-    Option(CommandId::Winnable, "Winnable Layouts (in at least one way)", &Options::Winnable),
-    Option(CommandId::Shuffable, "Winnable Shuffles (in at least one way)", &Options::Shuffable),
-    Option(CommandId::AnimateBoard, "Animate Board while building the tiles", &Options::Animate),
-    Option(CommandId::AnimateTiles, "Animate Tiles in Mahjongg Solitaire", &Options::AnimateTiles),
-    Option(CommandId::Shadows, "Enable 3D shadows on tilesets", &Options::Shadows),
-    Option(CommandId::Invert, "&Invert selection", &Options::Invert),
-    Highlight(CommandId::HighlightNone, "None", 0),
-    Highlight(CommandId::HighlightRed, "Red Rectangle", 1),
-    Highlight(CommandId::HighlightColoredTile, "Colored Tile", 2),
-    Highlight(CommandId::HighlightGreen, "Green Rectangle", 3),
-    Highlight(CommandId::HighlightBlue, "Blue Rectangle", 4),
-    Option(CommandId::ShowMoves, "Show &Moves Left", &Options::ShowMoves, "Ctrl+M"),
-    Option(CommandId::ShowTime, "&Show Time Left", &Options::ShowTime, "Ctrl+L"),
-    Option(CommandId::CoolStatus, "Cool Status", &Options::CoolStatus),
-    Option(CommandId::AnimatePause, "Animate Pause and Start screens", &Options::AnimatePause),
-    Option(CommandId::WelcomePause, "Show Games Panel during Pause", &Options::WelcomePause),
+    SeparatorAfter(Entry(CommandId::SolidBackground, Menu::Background, "None (Solid)")),
+
+    // Options: one submenu per game, then the look of the window, then the window's parts.
+    Option(CommandId::Vertical, Menu::Solitaire, "Vertical Variation", &Options::Vertical),
+    Option(CommandId::Winnable, Menu::Solitaire, "Winnable Layouts (in at least one way)",
+           &Options::Winnable),
+    Option(CommandId::Shuffable, Menu::Solitaire, "Winnable Shuffles (in at least one way)",
+           &Options::Shuffable),
+    Option(CommandId::AnimateBoard, Menu::Solitaire, "Animate Board while building the tiles",
+           &Options::Animate),
+    Option(CommandId::AnimateTiles, Menu::Solitaire, "Animate Tiles in Mahjongg Solitaire",
+           &Options::AnimateTiles),
+    Option(CommandId::AnimateTileRivers, Menu::Rivers, "Animate Tile Rivers in Mahjongg Rivers",
+           &Options::TileRivers),
+    Option(CommandId::AnimateClicks, Menu::Clicks, "Animate Falling Tiles in Mahjongg Clicks",
+           &Options::AnimateClicks),
+    Option(CommandId::JokerAllow, Menu::Slider, "Enable jokers on Slider game",
+           &Options::JokerAllow),
+    Option(CommandId::AnimateSlider, Menu::Slider, "Animate Sliding Tiles in Mahjongg Slider",
+           &Options::AnimateSlider),
+    Option(CommandId::AnimateNext, Menu::Slider, "Animate New Tiles in Mahjongg Slider",
+           &Options::AnimateNext),
+    Option(CommandId::HighlightSlider, Menu::Slider, "Highlight Slider", &Options::HighlightSlider),
+    // Slider and Hashira both show the coming tiles; the entry sits with the game that has more.
+    Option(CommandId::ShowNext, Menu::Slider, "Show Next Tiles", &Options::ShowNext, "Ctrl+N"),
+    Option(CommandId::AnimateChain, Menu::Hashira, "Animate Chain Reactions fully in Hashira",
+           &Options::AnimateChain),
+    Choice(CommandId::FallNormally, Menu::Hashira, "Hashira Columns Fall Normally", G::FallSpeed,
+           1),
+    Choice(CommandId::FallQuickly, Menu::Hashira, "Hashira Columns Fall Quickly", G::FallSpeed, 2),
+    Choice(CommandId::FallVeryQuickly, Menu::Hashira, "Hashira Columns Fall Very Quickly",
+           G::FallSpeed, 3),
+    Option(CommandId::Shadows, Menu::Look, "Enable 3D shadows on tilesets", &Options::Shadows),
+    Option(CommandId::ShowRomanized, Menu::Look, "Show Romanized Tilesets",
+           &Options::ShowRomanized),
+    Option(CommandId::Gradient, Menu::Look, "Gradient effect on Solid backgrounds",
+           &Options::Gradient),
+    Option(CommandId::Invert, Menu::Look, "&Invert selection", &Options::Invert),
+    Option(CommandId::OnlyPossible, Menu::Look, "Only Possible Moves", &Options::OnlyPossible),
+    Option(CommandId::CoolMouse, Menu::Look, "Cool Mouse", &Options::CoolMouse),
+    Option(CommandId::AnimateCursor, Menu::Look, "Animate Cool Cursor when clicking",
+           &Options::AnimateCursor),
+    Option(CommandId::CoolMenu, Menu::Look, "Cool Menu", &Options::CoolMenu),
+    Option(CommandId::CoolToolbar, Menu::Look, "Cool Toolbar", &Options::CoolToolbar),
+    Option(CommandId::FlatButtons, Menu::Look, "Cool Buttons", &Options::FlatButtons),
+    Option(CommandId::CoolStatus, Menu::Look, "Cool Status", &Options::CoolStatus),
+    Choice(CommandId::HighlightNone, Menu::Highlight, "None", G::Highlight, 0),
+    Choice(CommandId::HighlightRed, Menu::Highlight, "Red Rectangle", G::Highlight, 1),
+    Choice(CommandId::HighlightColoredTile, Menu::Highlight, "Colored Tile", G::Highlight, 2),
+    Choice(CommandId::HighlightGreen, Menu::Highlight, "Green Rectangle", G::Highlight, 3),
+    Choice(CommandId::HighlightBlue, Menu::Highlight, "Blue Rectangle", G::Highlight, 4),
+    Option(CommandId::PauseFocus, Menu::Pause, "Pause game when losing focus",
+           &Options::GoCheckPause),
+    Option(CommandId::WelcomePause, Menu::Pause, "Show Games Panel during Pause",
+           &Options::WelcomePause),
+    Option(CommandId::AnimatePause, Menu::Pause, "Animate Pause and Start screens",
+           &Options::AnimatePause),
+    Option(CommandId::ShowToolbar, Menu::Options, "Show &Toolbar", &Options::ShowToolbar),
+    Option(CommandId::ShowStatusBar, Menu::Options, "Show Status Bar", &Options::ShowStatusBar),
+    Option(CommandId::ShowMoves, Menu::Options, "Show &Moves Left", &Options::ShowMoves, "Ctrl+M"),
+    Option(CommandId::ShowTime, Menu::Options, "&Show Time Left", &Options::ShowTime, "Ctrl+L"),
+    Option(CommandId::ShowHallOfFame, Menu::Options, "Show Hall of &Fame", &Options::ShowHallOfFame,
+           "Ctrl+F"),
+    Option(CommandId::ShowGirls, Menu::Options, "Show Manga Girls", &Options::ShowGirls),
+    SeparatorAfter(
+        Option(CommandId::ShowTile, Menu::Options, "Show Current Tile", &Options::ShowTile)),
+    Choice(CommandId::ViewAllLayouts, Menu::Options, "View All Layouts", G::Favorites, 0),
+    SeparatorAfter(Choice(CommandId::ViewFavoritesOnly, Menu::Options, "View Favorites Only",
+                          G::Favorites, 1)),
+    Option(CommandId::EnableHall, Menu::Options, "Enable time tracking for the Hall of fame",
+           &Options::EnableHall),
+    Option(CommandId::StartDirectly, Menu::Options, "Begin game directly at startup",
+           &Options::StartDirectly),
+    Option(CommandId::SetRes800, Menu::Options, "Switch to 800x600 / High-Color at startup",
+           &Options::SetRes800),
+
+    Option(CommandId::PlayMusic, Menu::Music, "Play music", &Options::PlayMusic),
+    Option(CommandId::PlaySounds, Menu::Music, "Play sound effects", &Options::PlaySounds),
+    Option(CommandId::StartMusic, Menu::Music, "Run music automatically at startup",
+           &Options::StartMusic),
+    Option(CommandId::EnableMOD, Menu::Music, "Enable MOD digital music player",
+           &Options::EnableMOD),
+    SeparatorAfter(
+        Option(CommandId::RandomMusic, Menu::Music, "Random Music", &Options::RandomMusic)),
     Entry(CommandId::Redraw, Menu::Board, "Redraw"),
     Entry(CommandId::HelpContents, Menu::Help, "&Help", {}, A::NotBuilt),
     Entry(CommandId::About, Menu::Help, "&About...", {}, A::NotBuilt),
@@ -113,6 +184,7 @@ constexpr std::array Popup{
 struct MenuName {
   Menu menu;
   std::string_view title;
+  std::optional<Menu> parent = std::nullopt;
 };
 constexpr std::array MenuTitles{
     MenuName{Menu::New, "&New"},
@@ -121,9 +193,24 @@ constexpr std::array MenuTitles{
     MenuName{Menu::Tileset, "Tileset"},
     MenuName{Menu::Background, "Background"},
     MenuName{Menu::Options, "Options"},
-    MenuName{Menu::Highlight, "Highlight"},
+    MenuName{Menu::Music, "&Music"},
     MenuName{Menu::Help, "&Help"},
+    MenuName{Menu::Highlight, "Highlight", Menu::Options},
+    MenuName{Menu::Solitaire, "Solitaire", Menu::Options},
+    MenuName{Menu::Rivers, "Rivers", Menu::Options},
+    MenuName{Menu::Clicks, "Clicks", Menu::Options},
+    MenuName{Menu::Slider, "Slider", Menu::Options},
+    MenuName{Menu::Hashira, "Hashira", Menu::Options},
+    MenuName{Menu::Look, "Look", Menu::Options},
+    MenuName{Menu::Pause, "Pause", Menu::Options},
+    MenuName{Menu::Board, "Board"},
 };
+
+const MenuName* FindMenu(Menu menu) {
+  for (const MenuName& m : MenuTitles)
+    if (m.menu == menu) return &m;
+  return nullptr;
+}
 
 } // namespace
 
@@ -137,13 +224,57 @@ const Command* FindCommand(CommandId id) {
   return nullptr;
 }
 
+std::optional<Menu> ParentMenu(Menu menu) {
+  const MenuName* m = FindMenu(menu);
+  return m ? m->parent : std::nullopt;
+}
+
+int RadioValue(RadioGroup group, const engine::Options& options) {
+  switch (group) {
+  case RadioGroup::Highlight:
+    return options.HighlightMode;
+  case RadioGroup::FallSpeed:
+    return options.SpeedFall;
+  case RadioGroup::Favorites:
+    return options.ShowFave ? 1 : 0;
+  }
+  return 0;
+}
+
+void SetRadioValue(RadioGroup group, engine::Options& options, int value) {
+  switch (group) {
+  case RadioGroup::Highlight:
+    options.HighlightMode = value;
+    break;
+  case RadioGroup::FallSpeed:
+    options.SpeedFall = value;
+    break;
+  case RadioGroup::Favorites:
+    options.ShowFave = value != 0;
+    break;
+  }
+}
+
+bool IsRadioChoice(RadioGroup group, int value) {
+  return std::any_of(Table.begin(), Table.end(), [&](const Command& c) {
+    return c.radio && c.radio->group == group && c.radio->value == value;
+  });
+}
+
 bool IsCheckable(const Command& command) {
-  return command.option != nullptr || command.highlightMode.has_value();
+  return command.option != nullptr || command.radio.has_value();
 }
 
 bool IsChecked(const Command& command, const engine::Options& options) {
   if (command.option) return options.*command.option;
-  return command.highlightMode == options.HighlightMode;
+  return command.radio && RadioValue(command.radio->group, options) == command.radio->value;
+}
+
+void ApplyMark(const Command& command, engine::Options& options) {
+  if (command.option)
+    options.*command.option = !(options.*command.option);
+  else if (command.radio)
+    SetRadioValue(command.radio->group, options, command.radio->value);
 }
 
 std::span<const ToolbarButton> ToolbarButtons() {
@@ -155,9 +286,8 @@ std::span<const PopupEntry> BoardPopup() {
 }
 
 std::string_view MenuTitle(Menu menu) {
-  for (const MenuName& m : MenuTitles)
-    if (m.menu == menu) return m.title;
-  return {};
+  const MenuName* m = FindMenu(menu);
+  return m ? m->title : std::string_view{};
 }
 
 } // namespace shell

@@ -57,12 +57,82 @@ enum class CommandId : int {
   About,
   WelcomePause,
   AnimatePause,
+  PauseFocus,
+  AnimateTileRivers,
+  AnimateClicks,
+  JokerAllow,
+  AnimateSlider,
+  AnimateNext,
+  HighlightSlider,
+  ShowNext,
+  AnimateChain,
+  FallNormally,
+  FallQuickly,
+  FallVeryQuickly,
+  OnlyPossible,
+  ShowTile,
+  CoolMouse,
+  AnimateCursor,
+  CoolMenu,
+  CoolToolbar,
+  FlatButtons,
+  ShowRomanized,
+  Gradient,
+  ShowToolbar,
+  ShowStatusBar,
+  ShowHallOfFame,
+  ShowGirls,
+  ViewAllLayouts,
+  ViewFavoritesOnly,
+  EnableHall,
+  StartDirectly,
+  SetRes800,
+  PlayMusic,
+  PlaySounds,
+  StartMusic,
+  RandomMusic,
+  EnableMOD,
   Redraw,
 };
 
-// The menus in the order of the menu bar; Highlight is a submenu of Options.
-// Board is the board's pop-up menu only: its entries have no place on the menu bar.
-enum class Menu { New, Game, Layout, Tileset, Background, Options, Highlight, Help, Board };
+// The menus of the menu bar, then the submenus of Options. The bar shows the menus in the order
+// in which the command table first names them.
+enum class Menu {
+  New,
+  Game,
+  Layout,
+  Tileset,
+  Background,
+  Options,
+  Music,
+  Help,
+  Highlight,
+  Solitaire,
+  Rivers,
+  Clicks,
+  Slider,
+  Hashira,
+  Look,
+  Pause,
+  // The board's pop-up menu only: its entries have no place on the menu bar.
+  Board,
+};
+
+// The menu of the bar that holds a submenu; none for a menu of the bar itself.
+std::optional<Menu> ParentMenu(Menu menu);
+
+// Entries of which exactly one is checked: the group's value in the options tells which.
+enum class RadioGroup { Highlight = 1, FallSpeed, Favorites };
+
+struct Radio {
+  RadioGroup group;
+  int value; // the group's value while this entry is checked
+};
+
+int RadioValue(RadioGroup group, const engine::Options& options);
+void SetRadioValue(RadioGroup group, engine::Options& options, int value);
+// Whether some entry of the group stands for this value; a stored value no entry has is not.
+bool IsRadioChoice(RadioGroup group, int value);
 
 // Where each folder's entries start: entry k of a list has the id base + k.
 constexpr int LayoutEntryBase = 1000;
@@ -80,11 +150,11 @@ struct Command {
   Availability availability = Availability::Built;
   // A check mark that only flips this option; the handler, if any, does the rest.
   bool engine::Options::*option = nullptr;
-  // A radio entry: checked while Options::HighlightMode has this value.
-  std::optional<int> highlightMode;
+  // A radio entry: checked while its group has this value.
+  std::optional<Radio> radio;
   // A play command that the game mode enables and disables.
   std::optional<PlayCommand> gate;
-  // Set on the last fixed entry before a menu's folder entries, which a separator follows.
+  // A separator follows: between groups of options, and before a menu's folder entries.
   bool separatorAfter = false;
 };
 
@@ -93,6 +163,8 @@ const Command* FindCommand(CommandId id);
 
 bool IsCheckable(const Command& command);
 bool IsChecked(const Command& command, const engine::Options& options);
+// What choosing a checkable entry does to its mark: an option flips, a radio entry is chosen.
+void ApplyMark(const Command& command, engine::Options& options);
 
 // The toolbar: each button runs a command of the table and shares its enabled state.
 struct ToolbarButton {
