@@ -8,11 +8,13 @@ namespace platform::sdl {
 
 namespace {
 
-// Debian's General MIDI soundfonts, fullest first. The distribution's "default-GM" link may
-// point at any of them; naming the files keeps the choice ours.
+// Debian's General MIDI soundfonts. The small one first: every track change loads the
+// soundfont on the window's thread, 0.1 s for it against 0.4 s for the large one, which a
+// player notices as a stall. The distribution's "default-GM" link may point at any of them;
+// naming the files keeps the choice ours.
 constexpr const char* DebianSoundFonts[] = {
-    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
     "/usr/share/sounds/sf3/default-GM.sf3",
     "/usr/share/sounds/sf2/default-GM.sf2",
 };
