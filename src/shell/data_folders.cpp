@@ -18,10 +18,8 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 // The extension this program writes is four characters long, dot included.
 constexpr std::size_t ExtensionLength = 4;
 
-} // namespace
-
-std::vector<std::string> ScanFileNames(const std::string& folder,
-                                       std::initializer_list<std::string_view> markers) {
+template <typename Wanted>
+std::vector<std::string> FileNamesWhere(const std::string& folder, Wanted wanted) {
   std::vector<std::string> names;
   std::error_code ec;
   std::filesystem::directory_iterator it(folder, ec);
@@ -30,22 +28,44 @@ std::vector<std::string> ScanFileNames(const std::string& folder,
     std::error_code typeError;
     if (entry.is_directory(typeError)) continue;
     std::string name = entry.path().filename().string();
-    const bool wanted = std::any_of(markers.begin(), markers.end(), [&](std::string_view marker) {
-      return name.find(marker) != std::string::npos;
-    });
-    if (wanted) names.push_back(std::move(name));
+    if (wanted(name)) names.push_back(std::move(name));
   }
   return names;
 }
 
-std::vector<std::string> ScanCaptions(const std::string& folder,
-                                      std::initializer_list<std::string_view> markers) {
+std::vector<std::string> SortedCaptions(std::vector<std::string> names) {
   std::vector<std::string> captions;
-  for (std::string& name : ScanFileNames(folder, markers))
+  for (std::string& name : names)
     if (name.size() > ExtensionLength)
       captions.push_back(name.substr(0, name.size() - ExtensionLength));
   std::stable_sort(captions.begin(), captions.end(), LessIgnoringCase);
   return captions;
+}
+
+} // namespace
+
+std::vector<std::string> ScanFileNames(const std::string& folder,
+                                       std::initializer_list<std::string_view> markers) {
+  return FileNamesWhere(folder, [&](const std::string& name) {
+    return std::any_of(markers.begin(), markers.end(), [&](std::string_view marker) {
+      return name.find(marker) != std::string::npos;
+    });
+  });
+}
+
+std::vector<std::string> ScanCaptions(const std::string& folder,
+                                      std::initializer_list<std::string_view> markers) {
+  return SortedCaptions(ScanFileNames(folder, markers));
+}
+
+std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
+                                                   std::string_view extension) {
+  return SortedCaptions(FileNamesWhere(folder, [&](const std::string& name) {
+    if (name.size() < extension.size()) return false;
+    const std::string_view end = std::string_view(name).substr(name.size() - extension.size());
+    return std::equal(end.begin(), end.end(), extension.begin(),
+                      [](char have, char want) { return want == '?' || have == want; });
+  }));
 }
 
 } // namespace shell

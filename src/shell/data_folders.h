@@ -13,6 +13,11 @@ namespace shell {
 std::vector<std::string> ScanCaptions(const std::string& folder,
                                       std::initializer_list<std::string_view> markers);
 
+// The captions, as ScanCaptions makes them, of the files in `folder` whose names end in
+// `extension`, where '?' stands for any one character (".m?d"); case-sensitive.
+std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
+                                                   std::string_view extension);
+
 // The whole file names of the files in `folder` that contain one of `markers`, in the order
 // the folder lists them.
 std::vector<std::string> ScanFileNames(const std::string& folder,
