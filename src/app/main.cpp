@@ -1,12 +1,16 @@
 #include "app/pelmar.h"
 #include "platform/qt/window_port.h"
+#include "platform/sdl/sdl_audio.h"
+#include "shell/settings.h"
 
 int main(int argc, char** argv) {
-  platform::qt::Application application(argc, argv);
-  TPelmar pelmar(application.ProgramFolder());
+  platform::qt::Application application(argc, argv, std::string(shell::ApplicationTitle));
+  // Opened before the window so that the first sound of a game is not late; without a device
+  // the program plays on in silence.
+  const std::unique_ptr<platform::Audio> audio = platform::sdl::OpenAudio();
+  TPelmar pelmar(application.ProgramFolder(), *audio);
   std::unique_ptr<platform::qt::WindowPort> window = application.CreateMainWindow(pelmar);
   if (!pelmar.Init(*window)) return 1;
-  window->ShowFirstTime();
-  pelmar.FormShow();
+  pelmar.ShowMainWindow();
   return application.Run();
 }

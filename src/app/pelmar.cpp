@@ -10,10 +10,14 @@
 #include "engine/layout_loading.h"
 #include "engine/shuffle.h"
 #include "platform/files.h"
+#include "platform/ini_file.h"
+#include "platform/qt/builtin_files.h"
 #include "shell/command_enabling.h"
 #include "shell/data_folders.h"
 #include "shell/game_result.h"
 #include "shell/games_panel.h"
+#include "shell/settings.h"
+#include "shell/sound_effects.h"
 #include "shell/startup.h"
 
 namespace {
@@ -21,7 +25,7 @@ namespace {
 using shell::CommandId;
 
 constexpr int LayoutRadioGroup = 1, TilesetRadioGroup = 2, BackgroundRadioGroup = 3,
-              CommandRadioGroups = 3; // + shell::RadioGroup
+              MusicRadioGroup = 4, CommandRadioGroups = 4; // + shell::RadioGroup
 
 // The screens that hold no game: leaving or entering them keeps the hall-of-fame highlight.
 bool IsScreenMode(int mode) {
@@ -83,6 +87,16 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::Pause, &TPelmar::Pause},
     {CommandId::Stop, &TPelmar::Stop},
     {CommandId::Vertical, &TPelmar::Vertical},
+    {CommandId::ShowRomanized, &TPelmar::ShowRomanized},
+    {CommandId::Gradient, &TPelmar::Gradient},
+    {CommandId::ShowToolbar, &TPelmar::ShowToolbar},
+    {CommandId::ShowStatusBar, &TPelmar::ShowStatusLine},
+    {CommandId::CoolMouse, &TPelmar::CoolMouse},
+    {CommandId::AnimateCursor, &TPelmar::AnimateCursor},
+    {CommandId::PlayMusic, &TPelmar::PlayMusic},
+    {CommandId::RandomMusic, &TPelmar::RandomMusic},
+    {CommandId::SetMusic, &TPelmar::SetMusic},
+    {CommandId::EnableMOD, &TPelmar::EnableMOD},
     {CommandId::Shadows, &TPelmar::Shadows},
     {CommandId::AnimatePause, &TPelmar::AnimatePauseClick},
     {CommandId::Invert, &TPelmar::Invert},
@@ -101,29 +115,88 @@ const TPelmar::GameStart TPelmar::GameStarts[] = {
     {shell::GameKind::Solitaire, &TPelmar::RandomSolitaire},
 };
 
-TPelmar::TPelmar(std::string programDir)
-    : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this),
+TPelmar::TPelmar(std::string programDir, platform::Audio& audio)
+    : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this), audio_(audio),
       tilesets_(state_, *this, pictures_), backgrounds_(state_, *this, pictures_) {
   state_.layouts.ProgramDir = std::move(programDir);
 }
 
 bool TPelmar::Init(platform::qt::WindowPort& window) {
   window_ = &window;
+  music_.emplace(musicState_, state_.options, state_.rng, audio_, ui(), *this,
+                 state_.layouts.ProgramDir + "Musics");
   window_->SetBoardPicture(pictures_.Game);
   engine::ShowStatus(state_.status, " ");
-  if (!LoadFiles()) {
-    ui().ShowMessage("No layout was found in the folder \"" + state_.layouts.LayoutsFolder() +
-                     "\". Pelmar cannot start without one.");
+  ReadSettings();
+  render::RetireOldTilesets(state_.layouts.ProgramDir + "Tilesets/");
+  shell::LoadSoundEffects(audio_, platform::qt::ReadBuiltin);
+  if (const std::string missing = LoadFiles(); !missing.empty()) {
+    ui().ShowMessage(missing);
     return false;
   }
   BuildMenus();
+  CheckMusicEntry(musicState_.MidiNumber);
+  EnableMusicButton(state_.options.PlayMusic);
+  window_->ShowPart(platform::qt::WindowPart::StatusLine, state_.options.ShowStatusBar);
+  window_->ShowPart(platform::qt::WindowPart::Toolbar, state_.options.ShowToolbar);
   window_->SetGamesPanel(app::GamesPanelItems());
   idlePictures_ = app::LoadIdlePictures();
   ActiveTilesetBackground();
   LoadStartLayout();
+  if (state_.options.PlayMusic) music_->CallMusic();
   renderer_.ColorHighlight();
   window_->StartClock();
   return true;
+}
+
+void TPelmar::ShowMainWindow() {
+  // A place stored on a screen of another width could lie off this one.
+  platform::qt::Placement placement;
+  placement.fullScreen = state_.options.SetRes800;
+  placement.atStoredPlace = settings_.PreviousRes == window_->ScreenWidth();
+  placement.x = settings_.XPos;
+  placement.y = settings_.YPos;
+  window_->ShowFirstTime(placement);
+  FormShow();
+}
+
+std::string TPelmar::SettingsPath() const {
+  return state_.layouts.ProgramDir + std::string(shell::SettingsFileName);
+}
+
+void TPelmar::ReadSettings() {
+  shell::ReadSettings(platform::IniFile::Load(SettingsPath()), window_->ScreenWidth(),
+                      state_.options, settings_);
+  state_.layouts.LayoutIndex = settings_.LayoutIndex;
+  state_.LastBoard = settings_.LastBoard;
+  state_.board.GameNumber = settings_.GameNumber;
+  tilesetIndex_ = settings_.TilesetIndex;
+  backgroundIndex_ = settings_.BackgroundIndex;
+  tilesets_.menu.lastLoaded = settings_.LastLoadedTileset;
+  backgrounds_.menu.lastLoaded = settings_.LastLoadedBackground;
+  backgrounds_.ColorBackground = static_cast<std::uint32_t>(settings_.ColorBackground);
+}
+
+void TPelmar::SaveSettings() {
+  const auto checked = [](const render::PictureMenu& menu) { return std::max(menu.checked, 0); };
+  settings_.TilesetIndex = checked(tilesets_.menu);
+  settings_.BackgroundIndex = checked(backgrounds_.menu);
+  settings_.LastLoadedTileset = tilesets_.menu.lastLoaded;
+  settings_.LastLoadedBackground = backgrounds_.menu.lastLoaded;
+  settings_.ColorBackground = static_cast<int>(backgrounds_.ColorBackground);
+  settings_.LayoutIndex = state_.layouts.LayoutIndex;
+  settings_.LastBoard = state_.LastBoard;
+  settings_.GameNumber = state_.board.GameNumber;
+  settings_.MidiNumber = musicState_.MidiNumber;
+  const platform::qt::WindowGeometry at = window_->Geometry();
+  settings_.XPos = at.x;
+  settings_.YPos = at.y;
+  settings_.WPos = at.width;
+  settings_.HPos = at.height;
+  settings_.PreviousRes = window_->ScreenWidth();
+  const std::string path = SettingsPath();
+  if (!shell::SaveSettings(path, state_.options, settings_).empty())
+    ui().ShowMessage(shell::UnableToWriteMessage(path));
 }
 
 void TPelmar::FormShow() {
@@ -146,20 +219,24 @@ void TPelmar::PlaceGamesPanel() {
   window_->PlaceGamesPanel(boardArea_.left + origin.left, origin.top);
 }
 
-bool TPelmar::LoadFiles() {
+std::string TPelmar::LoadFiles() {
   const std::string& dir = state_.layouts.ProgramDir;
-  render::RetireOldTilesets(dir + "Tilesets/");
+  const auto nothingIn = [](const std::string& what, const std::string& folder) {
+    return "No " + what + " was found in the folder \"" + folder +
+           "\". Pelmar cannot start without one.";
+  };
+  if (!music_->Discover(settings_.MidiNumber)) return nothingIn("music track", dir + "Musics/");
   backgrounds_.menu.captions = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
   tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
   const std::string layouts = state_.layouts.LayoutsFolder();
   if (!shell::ChooseStartLayout(state_, shell::ScanCaptions(layouts, {".lay"}),
                                 shell::ScanFileNames(layouts, {".shp"})))
-    return false;
+    return nothingIn("layout", layouts);
   // Stored files that have gone are forgotten, so "Load from disk" asks afresh.
   for (render::PictureMenu* menu : {&tilesets_.menu, &backgrounds_.menu})
     if (!menu->lastLoaded.empty() && !platform::FileExists(menu->lastLoaded))
       menu->lastLoaded.clear();
-  return true;
+  return {};
 }
 
 void TPelmar::ActiveTilesetBackground() {
@@ -243,6 +320,7 @@ void TPelmar::BuildMenus() {
              TilesetRadioGroup);
   addEntries(shell::Menu::Background, backgrounds_.menu.captions, shell::BackgroundEntryBase,
              BackgroundRadioGroup);
+  addEntries(shell::Menu::Music, musicState_.Tracks, shell::MusicEntryBase, MusicRadioGroup);
 
   std::vector<platform::qt::ToolItem> tools;
   for (const shell::ToolbarButton& b : shell::ToolbarButtons())
@@ -403,6 +481,41 @@ void TPelmar::Shadows() {
   renderer_.FullRedraw();
 }
 
+void TPelmar::ShowToolbar() {
+  state_.options.ShowToolbar = !state_.options.ShowToolbar;
+  window_->ShowPart(platform::qt::WindowPart::Toolbar, state_.options.ShowToolbar);
+  renderer_.FullRedraw();
+}
+
+void TPelmar::ShowStatusLine() {
+  state_.options.ShowStatusBar = !state_.options.ShowStatusBar;
+  window_->ShowPart(platform::qt::WindowPart::StatusLine, state_.options.ShowStatusBar);
+}
+
+void TPelmar::CoolMouse() {
+  state_.options.CoolMouse = !state_.options.CoolMouse;
+  const render::CursorShape before = cursor_;
+  cursor_ = state_.options.CoolMouse ? render::CursorShape::Hand : render::CursorShape::Arrow;
+  ApplyCursor(before);
+}
+
+void TPelmar::AnimateCursor() {
+  state_.options.AnimateCursor = !state_.options.AnimateCursor;
+  const render::CursorShape before = cursor_;
+  if (!state_.options.AnimateCursor && cursor_ == render::CursorShape::PressedHand)
+    cursor_ = render::CursorShape::Hand;
+  ApplyCursor(before);
+}
+
+void TPelmar::CheckMusicEntry(int midiNumber) {
+  for (int k = 1; k <= musicState_.MusicCount; ++k)
+    window_->SetChecked(shell::MusicEntryBase + k, k == midiNumber);
+}
+
+void TPelmar::EnableMusicButton(bool enabled) {
+  window_->SetEnabled(static_cast<int>(CommandId::SetMusic), enabled);
+}
+
 void TPelmar::AnimatePauseClick() {
   state_.options.AnimatePause = !state_.options.AnimatePause;
   // The last frame stays on the board otherwise.
@@ -419,6 +532,8 @@ void TPelmar::OnCommand(int id) {
     LoadlayoutClick(id - shell::LayoutEntryBase);
   else if (inList(shell::TilesetEntryBase, tilesets_.menu.captions.size()))
     tilesets_.Load1Click(id - shell::TilesetEntryBase - 1 + render::FirstTilesetEntry);
+  else if (inList(shell::MusicEntryBase, musicState_.Tracks.size()))
+    music_->LoadMidiClick(id - shell::MusicEntryBase);
   else if (inList(shell::BackgroundEntryBase, backgrounds_.menu.captions.size()))
     backgrounds_.LoadBackgroundClick(id - shell::BackgroundEntryBase - 1 +
                                      render::FirstBackgroundEntry);
@@ -513,4 +628,6 @@ void TPelmar::ShowStatusBar() {
 
 void TPelmar::OnClosing() {
   IM(engine::ModeClosing);
+  SaveSettings();
+  music_->Close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/game_services.h"
@@ -7,6 +8,7 @@
 #include "engine/solitaire_play.h"
 #include "games/clock.h"
 #include "games/thread_timer.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/qt/window_port.h"
 #include "render/backgrounds.h"
@@ -16,21 +18,25 @@
 #include "shell/commands.h"
 #include "shell/idle_animations.h"
 #include "shell/last_played_game.h"
+#include "shell/music.h"
 #include "shell/pause.h"
+#include "shell/settings_keys.h"
 
 // The application object: owns every piece of game state and wires the rules, the drawing and
 // the clock to the window. The window only turns events into calls here.
 class TPelmar final : public engine::GameServices,
                       public render::BoardView,
                       public games::ClockHooks,
+                      public shell::MusicView,
                       public platform::qt::WindowEvents {
 public:
-  explicit TPelmar(std::string programDir);
+  TPelmar(std::string programDir, platform::Audio& audio);
 
   // The start-up sequence over a window that is not shown yet. False when the program cannot
   // run (no layout at all); the player has been told why.
   bool Init(platform::qt::WindowPort& window);
-  // The window has been shown: the games panel takes over.
+  // Shows the window where the settings place it, then the games panel takes over.
+  void ShowMainWindow();
   void FormShow();
 
   engine::GameState& State() { return state_; }
@@ -56,6 +62,15 @@ public:
   void AskGameNumber() override;
   void LayoutAdded(int index) override;
 
+  // games::ClockHooks
+  void CheckMusicEnd() override {
+    if (music_) music_->MediaNotify();
+  }
+
+  // shell::MusicView
+  void CheckMusicEntry(int midiNumber) override;
+  void EnableMusicButton(bool enabled) override;
+
   // render::BoardView
   void Show(platform::Rect changed) override { window_->ShowBoard(changed); }
 
@@ -73,8 +88,13 @@ public:
   int Timer1timer() override;
 
 private:
-  // The data folders: menus' entries, the start layout. False when there is no layout.
-  bool LoadFiles();
+  // The data folders: the menus' entries, the start layout. Empty, or what the program cannot
+  // start without.
+  std::string LoadFiles();
+  // The settings file: read once while starting, written once at close.
+  void ReadSettings();
+  void SaveSettings();
+  std::string SettingsPath() const;
   void ActiveTilesetBackground();
   void LoadStartLayout();
   void BuildMenus();
@@ -99,6 +119,16 @@ private:
   void ShowPauseCaptions(const shell::PauseCaptions& captions);
   void Vertical();
   void Shadows();
+  void ShowRomanized() { tilesets_.ShowRomanizedClick(); }
+  void Gradient() { backgrounds_.CoolBackgroundClick(); }
+  void ShowToolbar();
+  void ShowStatusLine();
+  void CoolMouse();
+  void AnimateCursor();
+  void PlayMusic() { music_->PlayMusicClick(); }
+  void RandomMusic() { music_->RandomMusicClick(); }
+  void SetMusic() { music_->SetMusicClick(); }
+  void EnableMOD() { music_->EnableMODClick(); }
   void AnimatePauseClick();
   void Invert() { renderer_.InvertClick(); }
   void HighlightNone() { renderer_.Highlight1Click(); }
@@ -143,6 +173,10 @@ private:
   games::ThreadTimerPacing threadPacing_;
   render::CursorShape cursor_ = render::CursorShape::Arrow;
 
+  platform::Audio& audio_;
+  shell::MusicState musicState_;
+  std::optional<shell::Music> music_; // needs the window's dialogs: made by Init
+  shell::SettingsValues settings_;
   render::Tilesets tilesets_;
   render::Backgrounds backgrounds_;
   int tilesetIndex_ = render::DefaultTilesetIndex;

@@ -149,6 +149,8 @@ const std::array Table{
            &Options::SetRes800),
 
     Option(CommandId::PlayMusic, Menu::Music, "Play music", &Options::PlayMusic),
+    // The toolbar's "Music" button, also in the menu for the keyboard.
+    Entry(CommandId::SetMusic, Menu::Music, "Pause music"),
     Option(CommandId::PlaySounds, Menu::Music, "Play sound effects", &Options::PlaySounds),
     Option(CommandId::StartMusic, Menu::Music, "Run music automatically at startup",
            &Options::StartMusic),
@@ -167,6 +169,7 @@ constexpr std::array Toolbar{
     ToolbarButton{CommandId::Hint, "Hint", "help-contents"},
     ToolbarButton{CommandId::Shuffle, "Shuffle", "view-refresh"},
     ToolbarButton{CommandId::Pause, "Pause", "media-playback-pause"},
+    ToolbarButton{CommandId::SetMusic, "Music", "audio-x-generic"},
     ToolbarButton{CommandId::Exit, "Exit", "application-exit"},
 };
 

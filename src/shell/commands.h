@@ -93,6 +93,7 @@ enum class CommandId : int {
   RandomMusic,
   EnableMOD,
   Redraw,
+  SetMusic,
 };
 
 // The menus of the menu bar, then the submenus of Options. The bar shows the menus in the order
@@ -138,6 +139,7 @@ bool IsRadioChoice(RadioGroup group, int value);
 constexpr int LayoutEntryBase = 1000;
 constexpr int TilesetEntryBase = 3000;
 constexpr int BackgroundEntryBase = 4000;
+constexpr int MusicEntryBase = 5000;
 
 // Whether a command can be used yet. A feature still being built shows its entry disabled.
 enum class Availability { Built, NotBuilt };

@@ -13,6 +13,8 @@
 #include "engine/free_rule.h"
 #include "platform/qt/board_fit.h"
 #include "platform/qt/main_window.h"
+#include "platform/silent_audio.h"
+#include "shell/settings.h"
 #include "support/test_platform.h"
 
 // The real main window on Qt's offscreen platform, over a copy of the data the build made.
@@ -26,7 +28,7 @@ using platform::qt::MainWindow;
 class ProgramFolder {
 public:
   ProgramFolder() {
-    for (const char* folder : {"Layouts", "Tilesets", "Backgrounds"})
+    for (const char* folder : {"Layouts", "Tilesets", "Backgrounds", "Musics"})
       fs::copy(fs::path(PELMAR_BUILD_DIR) / folder, temp_.path() / folder,
                fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   }
@@ -44,7 +46,8 @@ public:
     static char name[] = "window_tests";
     static char* argv[] = {name, nullptr};
     // Lives until the process ends: Qt wants one application for every window of the run.
-    static platform::qt::Application* application = new platform::qt::Application(argc, argv);
+    static platform::qt::Application* application =
+        new platform::qt::Application(argc, argv, std::string(shell::ApplicationTitle));
     application_ = application;
   }
 
@@ -52,8 +55,7 @@ protected:
   void SetUp() override {
     window_ = application_->CreateMainWindow(pelmar_);
     ASSERT_TRUE(pelmar_.Init(*window_));
-    window_->ShowFirstTime();
-    pelmar_.FormShow();
+    pelmar_.ShowMainWindow();
     // The window system's news of showing (activation among it) arrives now, not in mid-test.
     QApplication::processEvents();
   }
@@ -91,7 +93,8 @@ protected:
 
   static inline platform::qt::Application* application_ = nullptr;
   ProgramFolder folder_;
-  TPelmar pelmar_{folder_.Path()};
+  platform::SilentAudio audio_;
+  TPelmar pelmar_{folder_.Path(), audio_};
   std::unique_ptr<platform::qt::WindowPort> window_;
 };
 

@@ -178,12 +178,19 @@ private:
   QTimer timer_;
 };
 
+void CopyBuiltFolders(const testing_support::TempFolder& to,
+                      std::initializer_list<const char*> folders) {
+  for (const char* folder : folders)
+    fs::copy(fs::path(PELMAR_BUILD_DIR) / folder, to.path() / folder,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
   WindowTest::SetUpTestSuite();
   testing_support::TempFolder folder;
-  fs::copy(fs::path(PELMAR_BUILD_DIR) / "Layouts", folder.path() / "Layouts",
-           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  TPelmar pelmar(folder.path().string() + "/");
+  CopyBuiltFolders(folder, {"Layouts", "Musics"});
+  platform::SilentAudio audio;
+  TPelmar pelmar(folder.path().string() + "/", audio);
   MessageBoxAnswerer answerer;
   std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
   ASSERT_TRUE(pelmar.Init(*window));
@@ -198,16 +205,31 @@ TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
   EXPECT_EQ(pelmar.State().board.TilesLeft, 144);
 }
 
-TEST(MissingDataTest, NoLayoutAtAllStopsTheStartWithAMessage) {
+TEST(MissingDataTest, AnEmptyMusicOrLayoutFolderStopsTheStartNamingIt) {
   WindowTest::SetUpTestSuite();
-  testing_support::TempFolder folder; // its Layouts folder is empty
-  TPelmar pelmar(folder.path().string() + "/");
-  MessageBoxAnswerer answerer;
-  std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
-  EXPECT_FALSE(pelmar.Init(*window));
-  ASSERT_EQ(answerer.texts.size(), 1);
-  EXPECT_TRUE(answerer.texts[0].startsWith("No layout was found"))
-      << answerer.texts[0].toStdString();
+  struct Case {
+    std::initializer_list<const char*> copied;
+    std::string message;
+  } cases[] = {
+      {{"Musics"}, "No layout was found in the folder \"%Layouts/\""},
+      {{"Layouts"}, "No music track was found in the folder \"%Musics/\""},
+  };
+  for (const Case& c : cases) {
+    testing_support::TempFolder folder;
+    fs::create_directories(folder.path() / "Layouts");
+    CopyBuiltFolders(folder, c.copied);
+    const std::string dir = folder.path().string() + "/";
+    platform::SilentAudio audio;
+    TPelmar pelmar(dir, audio);
+    MessageBoxAnswerer answerer;
+    std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
+    EXPECT_FALSE(pelmar.Init(*window));
+    ASSERT_EQ(answerer.texts.size(), 1);
+    std::string expected = c.message;
+    expected.replace(expected.find('%'), 1, dir);
+    EXPECT_TRUE(answerer.texts[0].startsWith(QString::fromStdString(expected)))
+        << answerer.texts[0].toStdString();
+  }
 }
 
 // Everything the result window said, read while it is open; then its button closes it.

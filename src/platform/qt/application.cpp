@@ -6,15 +6,9 @@
 
 namespace platform::qt {
 
-namespace {
-
-constexpr const char* Title = "Pelmar 7.77";
-
-} // namespace
-
 struct Application::Impl {
-  Impl(int& argc, char** argv) : app(argc, argv) {
-    QApplication::setApplicationName(Title);
+  Impl(int& argc, char** argv, const std::string& title) : app(argc, argv) {
+    QApplication::setApplicationName(QString::fromStdString(title));
     // Without a desktop the icon theme is empty or bare; the toolbar's freedesktop names resolve
     // in the theme that Debian installs.
     QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
@@ -23,7 +17,8 @@ struct Application::Impl {
   QApplication app;
 };
 
-Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+Application::Application(int& argc, char** argv, const std::string& title)
+    : impl_(std::make_unique<Impl>(argc, argv, title)) {}
 
 Application::~Application() = default;
 

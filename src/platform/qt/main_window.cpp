@@ -148,7 +148,7 @@ void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<
     group->addAction(action);
   }
 
-  auto* toolbar = addToolBar("Toolbar");
+  auto* toolbar = toolbar_ = addToolBar("Toolbar");
   toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   toolbar->setMovable(false);
   for (const ToolItem& tool : tools) {
@@ -253,7 +253,7 @@ void MainWindow::StartThreadTimer(int delayMs) {
   if (!threadTimer_.isActive() && !closing_) threadTimer_.start(delayMs);
 }
 
-void MainWindow::ShowFirstTime() {
+void MainWindow::ShowFirstTime(const Placement& placement) {
   adjustSize();
   if (const QScreen* screen = this->screen()) {
     // The board grows with the screen, up to twice its size, so tiles stay easy to read on a
@@ -267,9 +267,33 @@ void MainWindow::ShowFirstTime() {
     QSize wanted = chrome + board * scale;
     wanted = wanted.boundedTo(room.size());
     resize(wanted);
-    move(room.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
+    move(placement.atStoredPlace ? QPoint(placement.x, placement.y)
+                                 : room.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
   }
-  show();
+  // Instead of switching the display to a small mode, the board takes the whole screen.
+  if (placement.fullScreen)
+    showFullScreen();
+  else
+    show();
+}
+
+void MainWindow::ShowPart(WindowPart part, bool shown) {
+  QWidget* widget = part == WindowPart::Toolbar ? static_cast<QWidget*>(toolbar_) : statusBar();
+  if (!widget || widget->isVisibleTo(this) == shown) return;
+  const int height = widget->sizeHint().height();
+  widget->setVisible(shown);
+  if (isVisible() && !isMaximized() && !isFullScreen())
+    resize(width(), this->height() + (shown ? height : -height));
+}
+
+int MainWindow::ScreenWidth() const {
+  const QScreen* s = screen();
+  return s ? s->geometry().width() : 0;
+}
+
+WindowGeometry MainWindow::Geometry() const {
+  const QRect frame = geometry();
+  return {pos().x(), pos().y(), frame.width(), frame.height()};
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

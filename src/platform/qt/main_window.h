@@ -43,7 +43,10 @@ public:
   void StartThreadTimer(int delayMs) override;
   bool ThreadTimerRunning() const { return threadTimer_.isActive(); }
   bool ClockRunning() const { return clock_.isActive(); }
-  void ShowFirstTime() override;
+  void ShowFirstTime(const Placement& placement) override;
+  void ShowPart(WindowPart part, bool shown) override;
+  int ScreenWidth() const override;
+  WindowGeometry Geometry() const override;
   void Close() override { close(); }
 
   BoardWidget& Board() { return *board_; }
@@ -69,6 +72,7 @@ private:
   QTimer threadTimer_;
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> buttons_;
+  QToolBar* toolbar_ = nullptr;
   std::array<QLabel*, StatusFieldCount> statusValues_{};
   std::array<QLabel*, StatusFieldCount> statusCaptions_{};
   bool closing_ = false;

@@ -83,6 +83,20 @@ struct BoardArea {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
+// The parts of the window around the board that the player can show and hide.
+enum class WindowPart { Toolbar, StatusLine };
+
+// Where the window first appears: at a stored place, centred, or over the whole screen.
+struct Placement {
+  bool fullScreen = false;
+  bool atStoredPlace = false;
+  int x = 0, y = 0;
+};
+
+struct WindowGeometry {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
 // What the window reports to its owner.
 class WindowEvents {
 public:
@@ -149,14 +163,18 @@ public:
   virtual void StartClock() = 0;
   // Runs the thread timer after `delayMs`, unless it is running already.
   virtual void StartThreadTimer(int delayMs) = 0;
-  virtual void ShowFirstTime() = 0;
+  virtual void ShowFirstTime(const Placement& placement) = 0;
+  // Showing or hiding a part grows or shrinks the window by its size, so the board keeps its.
+  virtual void ShowPart(WindowPart part, bool shown) = 0;
+  virtual int ScreenWidth() const = 0;
+  virtual WindowGeometry Geometry() const = 0;
   virtual void Close() = 0;
 };
 
 // The GUI application: one per process, created before any window.
 class Application {
 public:
-  Application(int& argc, char** argv);
+  Application(int& argc, char** argv, const std::string& title);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
