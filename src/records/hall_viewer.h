@@ -12,11 +12,6 @@
 
 namespace records {
 
-inline constexpr const char* HallCaption = "Hall of Fame";
-inline constexpr const char* HallExplanation =
-    "Choose a layout from the combo box below. You will get the 10 best scores for this layout. "
-    "Press \"Reset Scores\" to delete the High Scores for this specific layout. When you win a "
-    "game, you can still change the Player Name in real time.";
 inline constexpr const char* ResetQuestion =
     "Do you really want to remove the Hall of Fame entries for this layout ?";
 inline constexpr const char* ResetCaption = "Please confirm...";
