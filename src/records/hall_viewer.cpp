@@ -86,7 +86,7 @@ platform::HallRow RowOf(std::string_view entry, TableKind kind, bool highlighted
 } // namespace
 
 std::optional<LaunchOrder> LaunchOrderFor(int slot) {
-  if (IsLayoutSlot(slot)) return LaunchOrder{slot, shell::CommandId::RandomSolitaire};
+  if (IsLayoutSlot(slot)) return LaunchOrder{slot, std::nullopt};
   if (!IsHallSlot(slot)) return std::nullopt;
   return LaunchOrder{0, StartCommand(slot)};
 }

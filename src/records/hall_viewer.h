@@ -25,12 +25,12 @@ public:
   virtual void WriteAltGirls(bool on) = 0;
 };
 
-// How "Launch" starts a table's game: a layout table loads its layout (menu entry, 0 for none)
-// and deals a one-player Solitaire on it; a game table runs its game's start command. So the
-// result always lands in the table that was launched, whatever was running before.
+// How "Launch" starts a table's game, so that the result lands in the table that was launched
+// whatever was running before: a layout table loads its layout as the Layout menu does, which
+// deals a one-player Solitaire on it; a game table runs its game's start command.
 struct LaunchOrder {
-  int layoutEntry = 0;
-  shell::CommandId command = shell::CommandId::RandomSolitaire;
+  int layoutEntry = 0;                     // the Layout menu entry to load, 0 for a game table
+  std::optional<shell::CommandId> command; // the start command of a game table
   friend bool operator==(const LaunchOrder&, const LaunchOrder&) = default;
 };
 std::optional<LaunchOrder> LaunchOrderFor(int slot);

@@ -180,8 +180,8 @@ TEST(LaunchTest, StartsExactlyTheTablesGame) {
     int slot;
     std::optional<records::LaunchOrder> order;
   } cases[] = {
-      {1, records::LaunchOrder{1, CommandId::RandomSolitaire}},
-      {999, records::LaunchOrder{999, CommandId::RandomSolitaire}},
+      {1, records::LaunchOrder{1, std::nullopt}},
+      {999, records::LaunchOrder{999, std::nullopt}},
       {1000, records::LaunchOrder{0, CommandId::RiversEasy}},
       {1001, records::LaunchOrder{0, CommandId::RiversHard}},
       {1010, records::LaunchOrder{0, CommandId::MemoryEasy}},
