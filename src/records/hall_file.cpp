@@ -11,9 +11,13 @@ int LayoutSlots(const std::vector<std::string>& layoutNames) {
   return std::min(static_cast<int>(layoutNames.size()), MaxLayoutSlot);
 }
 
+// A section goes only when every rank is a placeholder. The placeholder's hyphens alone do not
+// say so: a player may well call himself "--------", and his result must not vanish.
 bool HasEntries(const HallOfFame& hall, int slot) {
-  for (int rank = 1; rank <= HallRanks; ++rank)
-    if (hall.Entry(slot, rank).find("-------- ") == std::string::npos) return true;
+  for (int rank = 1; rank <= HallRanks; ++rank) {
+    const std::string& entry = hall.Entry(slot, rank);
+    if (!IsEmptyEntry(entry) || entry.find("-------- ") == std::string::npos) return true;
+  }
   return false;
 }
 

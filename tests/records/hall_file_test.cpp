@@ -111,6 +111,27 @@ TEST_F(HallSaveTest, ResetTableLosesItsSectionGameSectionsStay) {
   EXPECT_EQ(saved.ReadString("Gone Layout", "Rank1", ""), "Zed        99    0 01/01/26");
 }
 
+TEST_F(HallSaveTest, APlayerNamedWithHyphensKeepsHisSection) {
+  HallOfFame hall;
+  HallFile file(Path());
+  file.Read(hall, Layouts);
+  hall.AddHall(2, 100, 0, "--------", "07/12/26");
+  ASSERT_EQ(file.Save(hall, Layouts), "");
+  HallOfFame next;
+  HallFile(Path()).Read(next, Layouts);
+  EXPECT_EQ(next.Entry(2, 1), "--------  100    0 07/12/26");
+}
+
+TEST_F(HallSaveTest, KeepsGoneLayoutsUntouched) {
+  folder_.Write("Hallfame.ini", "[Gone Layout]\nRank1=Zed        99    0 01/01/26\n");
+  HallOfFame hall;
+  HallFile file(Path());
+  file.Read(hall, Layouts);
+  ASSERT_EQ(file.Save(hall, Layouts), "");
+  const platform::IniFile saved = platform::IniFile::Load(Path());
+  EXPECT_EQ(saved.ReadString("Gone Layout", "Rank1", ""), "Zed        99    0 01/01/26");
+}
+
 TEST_F(HallSaveTest, EntrySavedAtOnceSurvivesAKill) {
   {
     HallOfFame hall;
