@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "games/clock.h"
+
 namespace shell {
 
 GameResult TimedBoardResult(int totalSeconds) {
@@ -11,6 +13,28 @@ GameResult TimedBoardResult(int totalSeconds) {
   GameResult result;
   result.endMessage = std::string("Your final time is ") + time;
   return result;
+}
+
+GameResult FinishedGameResult(int layoutIndex, int gameScore, int penaltySeconds) {
+  namespace code = games::game_code;
+  const std::string score = "Your final score is " + std::to_string(gameScore);
+  GameResult result;
+  switch (layoutIndex) {
+  case code::Slider:
+  case code::Hashira:
+    // Nobody finishes these boards: they end when the field is full.
+    result.heading = "   Game Over !";
+    result.subheading.clear();
+    result.endMessage = score;
+    return result;
+  case code::ClicksEasy:
+  case code::ClicksNormal:
+  case code::ClicksHard:
+    result.endMessage = gameScore > 0 ? score : "You reached the top ! Great !";
+    return result;
+  default:
+    return TimedBoardResult(gameScore + penaltySeconds);
+  }
 }
 
 } // namespace shell

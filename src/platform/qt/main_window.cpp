@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "platform/qt/hall_window.h"
 #include "platform/qt/result_dialog.h"
 
 namespace platform::qt {
@@ -225,6 +226,10 @@ void MainWindow::SetStatusField(int field, const std::string& text) {
 
 void MainWindow::ShowResult(const ResultWindow& result) {
   RunResultDialog(*this, result);
+}
+
+void MainWindow::ShowHallWindow(platform::HallViewModel& model) {
+  RunHallWindow(*this, model);
 }
 
 void MainWindow::SetGamesPanel(const GamesPanelItems& panel) {

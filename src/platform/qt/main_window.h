@@ -35,6 +35,7 @@ public:
   void SetStatusField(int field, const std::string& text) override;
   void SetBoardCursor(BoardCursor cursor) override;
   void ShowResult(const ResultWindow& result) override;
+  void ShowHallWindow(platform::HallViewModel& model) override;
   void SetGamesPanel(const GamesPanelItems& panel) override;
   void ShowGamesPanel(bool shown) override;
   void PlaceGamesPanel(int left, int top) override;

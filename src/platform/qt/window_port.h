@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/hall_view.h"
 #include "platform/ui.h"
 
 // The main window as the rest of the program sees it: plain data in, plain calls out. No Qt
@@ -45,6 +47,10 @@ struct ResultWindow {
   std::string caption;
   std::vector<std::string> lines;
   std::string button;
+  std::string hallLine = {}; // "And you enter the Hall of Fame !", or empty for none
+  // A picture beside the texts, its key colour shown as the dialog's own face; may be null.
+  const platform::Bitmap* picture = nullptr;
+  std::uint32_t pictureKey = 0;
 };
 
 enum class PointerButton { Left, Right, Middle };
@@ -150,6 +156,8 @@ public:
   virtual void SetStatusField(int field, const std::string& text) = 0;
   virtual void SetBoardCursor(BoardCursor cursor) = 0;
   virtual void ShowResult(const ResultWindow& result) = 0;
+  // The modal "Hall of Fame" dialog over its model; returns when it closed.
+  virtual void ShowHallWindow(platform::HallViewModel& model) = 0;
 
   // The games panel over the board: built once, then shown, placed and completed.
   virtual void SetGamesPanel(const GamesPanelItems& panel) = 0;
