@@ -12,6 +12,9 @@
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "platform/qt/builtin_files.h"
+#include "platform/qt/short_date.h"
+#include "records/game_over.h"
+#include "records/hall_viewer.h"
 #include "shell/command_enabling.h"
 #include "shell/data_folders.h"
 #include "shell/game_result.h"
@@ -88,6 +91,11 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::Stop, &TPelmar::Stop},
     {CommandId::Vertical, &TPelmar::Vertical},
     {CommandId::ShowRomanized, &TPelmar::ShowRomanized},
+    {CommandId::ShowHallOfFame, &TPelmar::ShowHallPanel},
+    {CommandId::HallOfFame, &TPelmar::ShowScores},
+    {CommandId::PlayerName, &TPelmar::ShowScores},
+    {CommandId::ShowGirls, &TPelmar::ShowGirls},
+    {CommandId::ShowTile, &TPelmar::ShowTile},
     {CommandId::Gradient, &TPelmar::Gradient},
     {CommandId::ShowToolbar, &TPelmar::ShowToolbar},
     {CommandId::ShowStatusBar, &TPelmar::ShowStatusLine},
@@ -117,7 +125,8 @@ const TPelmar::GameStart TPelmar::GameStarts[] = {
 
 TPelmar::TPelmar(std::string programDir, platform::Audio& audio)
     : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this), audio_(audio),
-      tilesets_(state_, *this, pictures_), backgrounds_(state_, *this, pictures_) {
+      hallFile_(programDir + records::HallFileName), tilesets_(state_, *this, pictures_),
+      backgrounds_(state_, *this, pictures_) {
   state_.layouts.ProgramDir = std::move(programDir);
 }
 
@@ -141,6 +150,13 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   window_->ShowPart(platform::qt::WindowPart::Toolbar, state_.options.ShowToolbar);
   window_->SetGamesPanel(app::GamesPanelItems());
   idlePictures_ = app::LoadIdlePictures();
+  hallPictures_ = app::LoadHallPictures();
+  SaveHof_ = hallPictures_.HofPic;
+  window_->SetSidePanelPicture(SaveHof_);
+  if (state_.options.ShowHallOfFame) {
+    window_->ShowPart(platform::qt::WindowPart::SidePanel, true);
+    hall_.HallPanelRefresh = true;
+  }
   ActiveTilesetBackground();
   LoadStartLayout();
   if (state_.options.PlayMusic) music_->CallMusic();
@@ -175,6 +191,8 @@ void TPelmar::ReadSettings() {
   tilesets_.menu.lastLoaded = settings_.LastLoadedTileset;
   backgrounds_.menu.lastLoaded = settings_.LastLoadedBackground;
   backgrounds_.ColorBackground = static_cast<std::uint32_t>(settings_.ColorBackground);
+  hall_.CurrentPlayerName = records::NormalisedPlayerName(settings_.CurrentPlayerName);
+  hall_.AltGirls = settings_.AltGirls;
 }
 
 void TPelmar::SaveSettings() {
@@ -188,6 +206,7 @@ void TPelmar::SaveSettings() {
   settings_.LastBoard = state_.LastBoard;
   settings_.GameNumber = state_.board.GameNumber;
   settings_.MidiNumber = musicState_.MidiNumber;
+  settings_.CurrentPlayerName = hall_.CurrentPlayerName;
   const platform::qt::WindowGeometry at = window_->Geometry();
   settings_.XPos = at.x;
   settings_.YPos = at.y;
@@ -232,6 +251,7 @@ std::string TPelmar::LoadFiles() {
   if (!shell::ChooseStartLayout(state_, shell::ScanCaptions(layouts, {".lay"}),
                                 shell::ScanFileNames(layouts, {".shp"})))
     return nothingIn("layout", layouts);
+  hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
   // Stored files that have gone are forgotten, so "Load from disk" asks afresh.
   for (render::PictureMenu* menu : {&tilesets_.menu, &backgrounds_.menu})
     if (!menu->lastLoaded.empty() && !platform::FileExists(menu->lastLoaded))
@@ -378,7 +398,85 @@ void TPelmar::Repaint() {
 }
 
 void TPelmar::ShowPanelHOF() {
-  // The hall-of-fame side panel is not part of this window yet: nothing shows a table.
+  if (!state_.options.ShowHallOfFame) return;
+  const int mode = state_.board.GameMode;
+  records::ShowPanelHOF(state_, mode == engine::ModePaused ? pause_.PausedMode : mode, hall_,
+                        hallPictures_, SaveHof_, painter_, *this);
+  window_->ShowSidePanel();
+}
+
+void TPelmar::RefreshHallPanel() {
+  if (hall_.HallPanelRefresh) ShowPanelHOF();
+}
+
+void TPelmar::ShowCurrentTile(int tile) {
+  records::ShowCurrentTile(SaveHof_, hallPictures_.HofPic, state_.board, pictures_, tile);
+  window_->ShowSidePanel();
+}
+
+void TPelmar::WriteAltGirls(bool on) {
+  settings_.AltGirls = on;
+  if (!shell::SaveOrchid(SettingsPath(), on).empty())
+    ui().ShowMessage(shell::UnableToWriteMessage(SettingsPath()));
+}
+
+void TPelmar::SaveHall() {
+  if (const std::string failed = hallFile_.Save(hall_.tables, state_.layouts.LayoutNames);
+      !failed.empty())
+    ui().ShowMessage(failed);
+}
+
+std::string TPelmar::Today() const {
+  const auto today = platform::qt::TodayLocal();
+  return records::ShortDateText(today.year, today.month, today.day,
+                                platform::qt::ShortDatePattern());
+}
+
+void TPelmar::ShowScores() {
+  ShowPauseStep(shell::CheckPause(state_, pause_, *this));
+  const int launch = RunHallWindow();
+  ShowPauseStep(shell::UnCheckPause(state_, pause_, *this));
+  Launch(launch);
+}
+
+int TPelmar::RunHallWindow() {
+  records::HallViewer viewer(hall_, state_, ui(), *this);
+  window_->ShowHallWindow(viewer);
+  if (viewer.Changed()) SaveHall();
+  return viewer.LaunchSlot();
+}
+
+void TPelmar::Launch(int slot) {
+  const auto order = records::LaunchOrderFor(slot);
+  if (!order) return;
+  if (order->layoutEntry > 0) {
+    // Loading the layout deals a one-player game on it, so the result lands in its table.
+    state_.options.RandomSeed1 = false;
+    LoadlayoutClick(order->layoutEntry);
+  } else if (order->command) {
+    OnCommand(static_cast<int>(*order->command));
+  }
+}
+
+void TPelmar::ShowHallPanel() {
+  engine::Options& o = state_.options;
+  o.ShowHallOfFame = !o.ShowHallOfFame;
+  window_->ShowPart(platform::qt::WindowPart::SidePanel, o.ShowHallOfFame);
+  if (o.ShowHallOfFame) {
+    ShowPanelHOF();
+    hall_.HallPanelRefresh = true;
+  }
+  renderer_.FullRedraw();
+}
+
+void TPelmar::ShowGirls() {
+  state_.options.ShowGirls = !state_.options.ShowGirls;
+  ShowPanelHOF();
+}
+
+void TPelmar::ShowTile() {
+  state_.options.ShowTile = !state_.options.ShowTile;
+  ShowPanelHOF();
 }
 
 void TPelmar::ResetPauseCaptions() {
@@ -417,22 +515,44 @@ void TPelmar::ShowPauseStep(shell::PauseStep step) {
   }
 }
 
-void TPelmar::PlayWave(engine::Sound) {
-  // The program has no audio output yet; play goes on silently, as without a sound device.
+void TPelmar::PlayWave(engine::Sound sound) {
+  shell::PlayWave(audio_, state_.options, sound);
 }
 
 void TPelmar::GameOver() {
   engine::Board& b = state_.board;
+  const render::CursorShape before = cursor_;
+  cursor_ = render::CursorShape::Arrow;
+  ApplyCursor(before);
   renderer_.ShowFond();
   b.GameOverShown = true;
+  const records::GameOverOutcome outcome = records::PrepareGameOver(state_, hall_, 0);
   gameClock_.WriteScore();
   ShowStatusBar();
   IM(engine::ModeGameOver);
-  const shell::GameResult result = shell::TimedBoardResult(games::ShownSeconds(state_.scoring));
-  window_->ShowResult(
-      {result.caption, {result.heading, result.subheading, result.endMessage}, result.button});
+  // The record is made and saved before the window shows it: nothing is lost if the program is
+  // stopped while the window is open.
+  if (outcome.qualifies) {
+    records::AddHall(state_, hall_, outcome, Today());
+    SaveHall();
+  }
+  const shell::GameResult& r = outcome.window;
+  window_->ShowResult({r.caption,
+                       {r.heading, r.subheading, r.endMessage},
+                       r.button,
+                       r.hallLine,
+                       &hallPictures_.Girls[outcome.picture],
+                       records::GirlsFiles[outcome.picture].key});
+  int launch = 0;
+  if (outcome.qualifies) {
+    ShowPanelHOF();
+    hall_.HallJustEntered = true;
+    launch = RunHallWindow();
+    hall_.HallJustEntered = false;
+  }
   IM(engine::ModeGamesPanel);
   pause_.PausedMode = engine::ModeGamesPanel;
+  Launch(launch);
 }
 
 void TPelmar::Stop() {
@@ -593,7 +713,7 @@ void TPelmar::OnBoardPress() {
 
 void TPelmar::OnBoardMove(int x, int y) {
   const render::CursorShape before = cursor_;
-  render::FormMouseMove(state_, *this, cursor_, x, y);
+  render::FormMouseMove(state_, *this, *this, cursor_, x, y);
   ApplyCursor(before);
 }
 
@@ -629,5 +749,6 @@ void TPelmar::ShowStatusBar() {
 void TPelmar::OnClosing() {
   IM(engine::ModeClosing);
   SaveSettings();
+  SaveHall();
   music_->Close();
 }

@@ -10,7 +10,12 @@
 #include "games/thread_timer.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/qt/text_painter.h"
 #include "platform/qt/window_port.h"
+#include "records/hall_file.h"
+#include "records/hall_of_fame.h"
+#include "records/hall_panel.h"
+#include "records/hall_viewer.h"
 #include "render/backgrounds.h"
 #include "render/board_renderer.h"
 #include "render/pointer_tracking.h"
@@ -28,6 +33,8 @@ class TPelmar final : public engine::GameServices,
                       public render::BoardView,
                       public games::ClockHooks,
                       public shell::MusicView,
+                      public records::HallHooks,
+                      public render::CurrentTileView,
                       public platform::qt::WindowEvents {
 public:
   TPelmar(std::string programDir, platform::Audio& audio);
@@ -73,6 +80,13 @@ public:
 
   // render::BoardView
   void Show(platform::Rect changed) override { window_->ShowBoard(changed); }
+  void RefreshHallPanel() override;
+
+  // records::HallHooks
+  void WriteAltGirls(bool on) override;
+
+  // render::CurrentTileView
+  void ShowCurrentTile(int tile) override;
 
   // platform::qt::WindowEvents
   void OnCommand(int id) override;
@@ -122,6 +136,16 @@ private:
   void ShowRomanized() { tilesets_.ShowRomanizedClick(); }
   void Gradient() { backgrounds_.CoolBackgroundClick(); }
   void ShowToolbar();
+  void ShowHallPanel();
+  void ShowGirls();
+  void ShowTile();
+  void ShowScores();
+  // The hall window; the table its "Launch" chose, or 0.
+  int RunHallWindow();
+  // Starts the game of a table, so that its result lands there.
+  void Launch(int slot);
+  void SaveHall();
+  std::string Today() const;
   void ShowStatusLine();
   void CoolMouse();
   void AnimateCursor();
@@ -177,6 +201,11 @@ private:
   shell::MusicState musicState_;
   std::optional<shell::Music> music_; // needs the window's dialogs: made by Init
   shell::SettingsValues settings_;
+  records::HallState hall_;
+  records::HallFile hallFile_;
+  records::HallPictures hallPictures_;
+  platform::Bitmap SaveHof_{records::PanelWidth, records::PanelHeight};
+  platform::qt::QtTextPainter painter_;
   render::Tilesets tilesets_;
   render::Backgrounds backgrounds_;
   int tilesetIndex_ = render::DefaultTilesetIndex;

@@ -22,4 +22,13 @@ shell::IdlePictures LoadIdlePictures() {
   return idle;
 }
 
+records::HallPictures LoadHallPictures() {
+  records::HallPictures hall;
+  if (platform::Bitmap background = BuiltinBitmap(records::HofPicFile); !background.Empty())
+    hall.HofPic = std::move(background);
+  for (int i = 0; i < records::GirlsCount; ++i)
+    hall.Girls[i] = BuiltinBitmap(records::GirlsFiles[i].file);
+  return hall;
+}
+
 } // namespace app

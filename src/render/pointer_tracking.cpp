@@ -49,8 +49,8 @@ void ClearHover(engine::PointerState& pointer, engine::GameServices& services) {
 
 } // namespace
 
-void FormMouseMove(GameState& state, engine::GameServices& services, CursorShape& cursor, int X,
-                   int Y) {
+void FormMouseMove(GameState& state, engine::GameServices& services, CurrentTileView& panel,
+                   CursorShape& cursor, int X, int Y) {
   const int mode = state.board.GameMode;
   const engine::Options& options = state.options;
   if (IgnoresPointer(mode)) return;
@@ -74,13 +74,17 @@ void FormMouseMove(GameState& state, engine::GameServices& services, CursorShape
   }
   if (options.HighlightMode == 0) return;
 
+  // Solitaire alone shows the pointed tile beside the board.
+  const bool showsTile = mode == engine::ModeSolitaire && options.ShowTile;
   if (!Eligible(state, t)) {
+    if (showsTile) panel.ShowCurrentTile(0);
     ClearHover(pointer, services);
     pointer.PointedTile = 0;
     pointer.PrevPointedTile = 0;
     return;
   }
   pointer.PointedTile = t;
+  if (showsTile) panel.ShowCurrentTile(t);
   if (pointer.PrevPointedTile == pointer.PointedTile) return;
   if (pointer.PrevPointedTile != 0) ClearHover(pointer, services);
   pointer.HoverTile = static_cast<std::uint8_t>(t);

@@ -9,11 +9,18 @@ namespace render {
 // closes while a button is held.
 enum class CursorShape { Arrow, Hand, PressedHand };
 
+// The side panel's copy of the pointed tile ("Show Current Tile"); tile 0 wipes the spot.
+class CurrentTileView {
+public:
+  virtual ~CurrentTileView() = default;
+  virtual void ShowCurrentTile(int tile) = 0;
+};
+
 // The pointer moved to (X, Y) of the board picture: the tile under it gets the pointer
 // highlight (only a playable one with "Only Possible Moves"), and the cursor follows. Redraws
 // only the faces whose mark changed.
-void FormMouseMove(engine::GameState& state, engine::GameServices& services, CursorShape& cursor,
-                   int X, int Y);
+void FormMouseMove(engine::GameState& state, engine::GameServices& services, CurrentTileView& panel,
+                   CursorShape& cursor, int X, int Y);
 
 // A button went down over the board: the hand closes.
 void HandDown(const engine::Options& options, CursorShape& cursor);

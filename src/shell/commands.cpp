@@ -67,6 +67,8 @@ const std::array Table{
     Play(CommandId::Restart, "&Restart", "Ctrl+R", P::Restart),
     Play(CommandId::Pause, "&Pause", "F12", P::Pause),
     Play(CommandId::Stop, "&Stop", "Ctrl+X", P::Stop),
+    Entry(CommandId::HallOfFame, Menu::Game, "&Hall of Fame", "F10"),
+    Entry(CommandId::PlayerName, Menu::Game, "&Player Name"),
     Entry(CommandId::SelectLayout, Menu::Layout, "Select Layout", {}, A::NotBuilt),
     Entry(CommandId::CreateLayout, Menu::Layout, "Create Layout", {}, A::NotBuilt),
     SeparatorAfter(Entry(CommandId::EditLayout, Menu::Layout, "Edit Layout", {}, A::NotBuilt)),

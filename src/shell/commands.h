@@ -94,6 +94,8 @@ enum class CommandId : int {
   EnableMOD,
   Redraw,
   SetMusic,
+  HallOfFame,
+  PlayerName,
 };
 
 // The menus of the menu bar, then the submenus of Options. The bar shows the menus in the order

@@ -232,20 +232,32 @@ TEST(MissingDataTest, AnEmptyMusicOrLayoutFolderStopsTheStartNamingIt) {
   }
 }
 
-// Everything the result window said, read while it is open; then its button closes it.
+// Everything the result window said, read while it is open; then its button closes it. A
+// hall-of-fame window that follows is closed too, and its title kept.
 struct ResultSeen {
-  QString caption, button;
+  QString caption, button, nextWindow;
   QStringList lines;
 };
+
+void CloseNextWindow(ResultSeen& seen) {
+  QTimer::singleShot(0, [&seen] {
+    if (QWidget* next = QApplication::activeModalWidget()) {
+      seen.nextWindow = next->windowTitle();
+      next->close();
+    }
+  });
+}
 
 void AnswerResultWindow(ResultSeen& seen) {
   QTimer::singleShot(0, [&seen] {
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog) return;
     seen.caption = dialog->windowTitle();
-    for (const QLabel* label : dialog->findChildren<QLabel*>()) seen.lines << label->text();
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+      if (!label->text().isEmpty()) seen.lines << label->text();
     QPushButton* button = dialog->findChild<QPushButton*>();
     seen.button = button->text();
+    CloseNextWindow(seen);
     button->click();
   });
 }
@@ -268,9 +280,15 @@ TEST_F(WindowTest, FinishedBoardShowsTheResultAndReturnsToThePanel) {
   pelmar_.OnClockTick();
 
   EXPECT_EQ(seen.caption, "Board finished !");
-  EXPECT_EQ(seen.lines, (QStringList{"Congratulations !", "You finished the board...",
-                                     "Your final time is 01:45"}));
+  EXPECT_EQ(seen.lines,
+            (QStringList{"Congratulations !", "You finished the board...",
+                         "Your final time is 01:45", "And you enter the Hall of Fame !"}));
   EXPECT_EQ(seen.button, "Thank you !");
+  EXPECT_EQ(seen.nextWindow, "Hall of Fame");
+  // The record was written when it was made, before any close of the program.
+  const std::string saved = testing_support::ReadText(folder_.Path() + "Hallfame.ini");
+  EXPECT_NE(saved.find("[Traditional]"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("Rank1=Player1   105   40 "), std::string::npos) << saved;
   EXPECT_TRUE(b.GameOverShown);
   EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
   // The clock goes on ticking on the panel without ending the game a second time.

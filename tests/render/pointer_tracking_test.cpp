@@ -12,10 +12,16 @@ using render::CursorShape;
 
 // Three tiles in a row on the bottom layer: 1 and 3 free at the ends, 2 blocked between them;
 // tile 4 lies alone further right.
+struct RecordingPanel final : render::CurrentTileView {
+  void ShowCurrentTile(int tile) override { shown.push_back(tile); }
+  std::vector<int> shown;
+};
+
 struct Scene {
   std::unique_ptr<GameState> state = std::make_unique<GameState>();
   testing_support::RecordingServices services{*state};
   CursorShape cursor = CursorShape::Arrow;
+  RecordingPanel panel;
 
   explicit Scene(int mode = ModeSolitaire) {
     Board& b = state->board;
@@ -32,7 +38,7 @@ struct Scene {
     MoveTo(20 * p.x + 6 * p.z - 46 + 20 + state->board.BoardLeft,
            25 * p.y - 6 * p.z - 59 + 25 + state->board.BoardTop);
   }
-  void MoveTo(int X, int Y) { render::FormMouseMove(*state, services, cursor, X, Y); }
+  void MoveTo(int X, int Y) { render::FormMouseMove(*state, services, panel, cursor, X, Y); }
   int Hover() const { return state->pointer.HoverTile; }
 };
 
@@ -124,6 +130,26 @@ TEST(PointerTracking, IgnoredOnScreensWithoutABoardAndWithoutHighlight) {
   }
   EXPECT_EQ(solitaire.cursor, CursorShape::Hand);
   EXPECT_EQ(memory.cursor, CursorShape::Arrow);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PointerTracking, ShowCurrentTileFollowsEveryMoveInSolitaireOnly) {
+  for (int mode : {ModeSolitaire, ModeRivers}) {
+    Scene s(mode);
+    s.state->options.ShowTile = true;
+    s.MoveOnto(1);
+    s.MoveOnto(1); // the spot is drawn again even for the same tile
+    s.MoveTo(600, 400);
+    const std::vector<int> expected =
+        mode == ModeSolitaire ? std::vector<int>{1, 1, 0} : std::vector<int>{};
+    EXPECT_EQ(s.panel.shown, expected) << "mode " << mode;
+  }
+  Scene off;
+  off.MoveOnto(1);
+  EXPECT_TRUE(off.panel.shown.empty());
 }
 
 } // namespace

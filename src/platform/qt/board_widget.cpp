@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -68,12 +69,48 @@ void BoardWidget::SetPicture(platform::Bitmap& game) {
   update();
 }
 
+void BoardWidget::SetSidePanel(platform::Bitmap& panel) {
+  panel_ = QImage(reinterpret_cast<uchar*>(panel.Pixels()), panel.Width(), panel.Height(),
+                  panel.Width() * 4, QImage::Format_RGB32);
+  update();
+}
+
+void BoardWidget::ShowSidePanel(bool shown) {
+  panelShown_ = shown;
+  update();
+  const BoardFit fit = Fit();
+  events_.FormResize({fit.left, fit.top, fit.width, fit.height});
+}
+
+void BoardWidget::ShowSidePanelChanged() {
+  if (panelShown_) repaint(SidePanelRect());
+}
+
+QSize BoardWidget::SceneSize() const {
+  const QSize board = picture_.isNull() ? QSize(704, 468) : picture_.size();
+  if (!panelShown_ || panel_.isNull()) return board;
+  return {board.width() + panel_.width(), std::max(board.height(), panel_.height())};
+}
+
 BoardFit BoardWidget::Fit() const {
-  return FitBoard(picture_.width(), picture_.height(), width(), height());
+  // The board and the panel scale as one picture; the fit describes the board's part of it.
+  const QSize scene = SceneSize();
+  BoardFit fit = FitBoard(scene.width(), scene.height(), width(), height());
+  const QSize board = picture_.isNull() ? QSize(704, 468) : picture_.size();
+  fit.width = static_cast<int>(std::lround(board.width() * fit.scale));
+  fit.height = static_cast<int>(std::lround(board.height() * fit.scale));
+  return fit;
+}
+
+QRect BoardWidget::SidePanelRect() const {
+  const BoardFit fit = Fit();
+  return QRect(fit.left + fit.width, fit.top,
+               static_cast<int>(std::lround(panel_.width() * fit.scale)),
+               static_cast<int>(std::lround(panel_.height() * fit.scale)));
 }
 
 QSize BoardWidget::sizeHint() const {
-  return picture_.isNull() ? QSize(704, 468) : picture_.size();
+  return SceneSize();
 }
 
 void BoardWidget::ShowChanged(platform::Rect changed) {
@@ -93,6 +130,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   const BoardFit fit = Fit();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, fit.scale != std::floor(fit.scale));
   painter.drawImage(QRect(fit.left, fit.top, fit.width, fit.height), picture_);
+  if (panelShown_ && !panel_.isNull()) painter.drawImage(SidePanelRect(), panel_);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {

@@ -18,6 +18,14 @@ public:
   // Wraps the bitmap's pixels; the bitmap must outlive the widget and keep its size.
   void SetPicture(platform::Bitmap& game);
   void SetBoardCursor(BoardCursor cursor);
+  // The side panel right of the board, scaled with it; wrapped like the board picture.
+  void SetSidePanel(platform::Bitmap& panel);
+  void ShowSidePanel(bool shown);
+  bool SidePanelShown() const { return panelShown_; }
+  // Paints the panel again at once.
+  void ShowSidePanelChanged();
+  // Where the panel stands in the widget.
+  QRect SidePanelRect() const;
   // The menu a right-click opens once the click was handled; the widget does not own it.
   void SetPopup(QMenu* popup) { popup_ = popup; }
   void EnablePopup(bool enabled) { popupEnabled_ = enabled; }
@@ -37,7 +45,11 @@ protected:
 
 private:
   WindowEvents& events_;
+  QSize SceneSize() const;
+
   QImage picture_;
+  QImage panel_;
+  bool panelShown_ = false;
   QMenu* popup_ = nullptr;
   bool popupEnabled_ = true;
 };

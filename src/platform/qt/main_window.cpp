@@ -283,6 +283,15 @@ void MainWindow::ShowFirstTime(const Placement& placement) {
 }
 
 void MainWindow::ShowPart(WindowPart part, bool shown) {
+  if (part == WindowPart::SidePanel) {
+    if (board_->SidePanelShown() == shown) return;
+    // The window grows or shrinks by the panel at the board's scale, so the board keeps its size.
+    const int before = board_->SidePanelRect().width();
+    board_->ShowSidePanel(shown);
+    const int panel = shown ? board_->SidePanelRect().width() : -before;
+    if (isVisible() && !isMaximized() && !isFullScreen()) resize(width() + panel, height());
+    return;
+  }
   QWidget* widget = part == WindowPart::Toolbar ? static_cast<QWidget*>(toolbar_) : statusBar();
   if (!widget || widget->isVisibleTo(this) == shown) return;
   const int height = widget->sizeHint().height();

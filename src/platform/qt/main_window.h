@@ -24,6 +24,8 @@ public:
   platform::Ui& ui() override { return boxes_; }
   void SetBoardPicture(platform::Bitmap& game) override;
   void ShowBoard(platform::Rect changed) override;
+  void SetSidePanelPicture(platform::Bitmap& panel) override { board_->SetSidePanel(panel); }
+  void ShowSidePanel() override { board_->ShowSidePanelChanged(); }
   void ProcessEvents() override;
   void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) override;
   void SetEnabled(int id, bool enabled) override;

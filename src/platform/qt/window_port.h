@@ -90,7 +90,7 @@ struct BoardArea {
 };
 
 // The parts of the window around the board that the player can show and hide.
-enum class WindowPart { Toolbar, StatusLine };
+enum class WindowPart { Toolbar, StatusLine, SidePanel };
 
 // Where the window first appears: at a stored place, centred, or over the whole screen.
 struct Placement {
@@ -142,6 +142,10 @@ public:
   virtual void SetBoardPicture(platform::Bitmap& game) = 0;
   // Part of the board picture changed: it is on screen before this returns.
   virtual void ShowBoard(platform::Rect changed) = 0;
+  // The side panel right of the board (92x472), wrapped without a copy like the board; shown
+  // and hidden with ShowPart.
+  virtual void SetSidePanelPicture(platform::Bitmap& panel) = 0;
+  virtual void ShowSidePanel() = 0;
   virtual void ProcessEvents() = 0;
 
   virtual void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) = 0;
