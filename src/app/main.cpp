@@ -5,10 +5,13 @@
 
 int main(int argc, char** argv) {
   platform::qt::Application application(argc, argv, std::string(shell::ApplicationTitle));
+  const std::unique_ptr<platform::qt::SplashPort> splash = application.CreateSplash();
+  splash->Splashing("Initializating...");
   // Opened before the window so that the first sound of a game is not late; without a device
   // the program plays on in silence.
   const std::unique_ptr<platform::Audio> audio = platform::sdl::OpenAudio();
   TPelmar pelmar(application.ProgramFolder(), *audio);
+  pelmar.SetSplash(splash.get());
   std::unique_ptr<platform::qt::WindowPort> window = application.CreateMainWindow(pelmar);
   if (!pelmar.Init(*window)) return 1;
   pelmar.ShowMainWindow();

@@ -13,6 +13,7 @@
 #include "platform/ini_file.h"
 #include "platform/qt/builtin_files.h"
 #include "platform/qt/short_date.h"
+#include "records/game_number.h"
 #include "records/game_over.h"
 #include "records/hall_viewer.h"
 #include "shell/command_enabling.h"
@@ -78,6 +79,7 @@ int BackgroundCommand(int index) {
 const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::LastPlayedGame, &TPelmar::NewGame},
     {CommandId::RandomSolitaire, &TPelmar::RandomSolitaire},
+    {CommandId::SpecificSolitaire, &TPelmar::SpecificSolitaire},
     {CommandId::Exit, &TPelmar::Exit},
     {CommandId::Redraw, &TPelmar::Redraw},
     {CommandId::LoadTilesetFromDisk, &TPelmar::LoadTilesetFromDisk},
@@ -134,20 +136,26 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   window_ = &window;
   music_.emplace(musicState_, state_.options, state_.rng, audio_, ui(), *this,
                  state_.layouts.ProgramDir + "Musics");
+  Splashing("Initializing...");
   window_->SetBoardPicture(pictures_.Game);
   engine::ShowStatus(state_.status, " ");
+  Splashing("Loading preferences...");
   ReadSettings();
   render::RetireOldTilesets(state_.layouts.ProgramDir + "Tilesets/");
   shell::LoadSoundEffects(audio_, platform::qt::ReadBuiltin);
   if (const std::string missing = LoadFiles(); !missing.empty()) {
+    if (splash_) splash_->Close(); // it would stand over the message
+    splash_ = nullptr;
     ui().ShowMessage(missing);
     return false;
   }
+  Splashing("Initializing...");
   BuildMenus();
   CheckMusicEntry(musicState_.MidiNumber);
   EnableMusicButton(state_.options.PlayMusic);
   window_->ShowPart(platform::qt::WindowPart::StatusLine, state_.options.ShowStatusBar);
   window_->ShowPart(platform::qt::WindowPart::Toolbar, state_.options.ShowToolbar);
+  Splashing("Loading graphics...");
   window_->SetGamesPanel(app::GamesPanelItems());
   idlePictures_ = app::LoadIdlePictures();
   hallPictures_ = app::LoadHallPictures();
@@ -218,7 +226,13 @@ void TPelmar::SaveSettings() {
     ui().ShowMessage(shell::UnableToWriteMessage(path));
 }
 
+void TPelmar::Splashing(const std::string& text) {
+  if (splash_) splash_->Splashing(text);
+}
+
 void TPelmar::FormShow() {
+  if (splash_) splash_->Close();
+  splash_ = nullptr;
   if (state_.board.GameMode != engine::ModeNone) return;
   PlaceGamesPanel();
   IM(engine::ModeGamesPanel);
@@ -244,13 +258,17 @@ std::string TPelmar::LoadFiles() {
     return "No " + what + " was found in the folder \"" + folder +
            "\". Pelmar cannot start without one.";
   };
+  Splashing("Checking for MIDI files...");
   if (!music_->Discover(settings_.MidiNumber)) return nothingIn("music track", dir + "Musics/");
+  Splashing("Checking for graphics...");
   backgrounds_.menu.captions = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
   tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
+  Splashing("Checking for layouts...");
   const std::string layouts = state_.layouts.LayoutsFolder();
   if (!shell::ChooseStartLayout(state_, shell::ScanCaptions(layouts, {".lay"}),
                                 shell::ScanFileNames(layouts, {".shp"})))
     return nothingIn("layout", layouts);
+  Splashing("Reading high scores...");
   hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
   // Stored files that have gone are forgotten, so "Load from disk" asks afresh.
   for (render::PictureMenu* menu : {&tilesets_.menu, &backgrounds_.menu})
@@ -344,7 +362,9 @@ void TPelmar::BuildMenus() {
 
   std::vector<platform::qt::ToolItem> tools;
   for (const shell::ToolbarButton& b : shell::ToolbarButtons())
-    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.icon)});
+    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.icon),
+                     std::string(b.fallback), b.menuGlyph, std::string(b.otherIcon),
+                     std::string(b.otherFallback)});
   window_->SetMenus(items, tools);
 
   std::vector<platform::qt::PopupItem> popup;
@@ -484,8 +504,9 @@ void TPelmar::ResetPauseCaptions() {
 }
 
 void TPelmar::ShowPauseCaptions(const shell::PauseCaptions& captions) {
-  window_->SetCaptions(static_cast<int>(CommandId::Pause), std::string(captions.menu),
-                       std::string(captions.button));
+  const int pause = static_cast<int>(CommandId::Pause);
+  window_->SetCaptions(pause, std::string(captions.menu), std::string(captions.button));
+  window_->SetButtonLook(pause, captions.button == shell::PausedCaptions.button);
 }
 
 void TPelmar::Pause() {
@@ -567,7 +588,23 @@ void TPelmar::CountMoves() {
 }
 
 void TPelmar::AskGameNumber() {
-  // "Solitaire (Specific)" stays disabled until its dialog exists; the number stays as it is.
+  records::GameNumberModel model(state_.board.GameNumber, state_.rng);
+  platform::qt::GameNumberDialog dialog;
+  dialog.text = model.Text();
+  dialog.edited = [&](const std::string& text) { model.RandomSeedChange(text); };
+  dialog.newRandomSeed = [&] {
+    model.BitBtn2Click();
+    return model.Text();
+  };
+  dialog.newSmallSeed = [&] {
+    model.BitBtn3Click();
+    return model.Text();
+  };
+  dialog.accepted = [&](const std::string& text) {
+    if (const std::string refusal = model.BitBtn1Click(text); !refusal.empty())
+      ui().ShowMessage(refusal);
+  };
+  window_->AskGameNumber(dialog);
 }
 
 void TPelmar::LayoutAdded(int) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/game_services.h"
+#include "engine/deal.h"
 #include "engine/game_state.h"
 #include "engine/solitaire_play.h"
 #include "games/clock.h"
@@ -42,6 +43,8 @@ public:
   // The start-up sequence over a window that is not shown yet. False when the program cannot
   // run (no layout at all); the player has been told why.
   bool Init(platform::qt::WindowPort& window);
+  // The start-up window that shows what Init is doing; it closes when the main window shows.
+  void SetSplash(platform::qt::SplashPort* splash) { splash_ = splash; }
   // Shows the window where the settings place it, then the games panel takes over.
   void ShowMainWindow();
   void FormShow();
@@ -108,6 +111,7 @@ private:
   // The settings file: read once while starting, written once at close.
   void ReadSettings();
   void SaveSettings();
+  void Splashing(const std::string& text);
   std::string SettingsPath() const;
   void ActiveTilesetBackground();
   void LoadStartLayout();
@@ -182,6 +186,7 @@ private:
   };
   static const GameStart GameStarts[];
   void RandomSolitaire();
+  void SpecificSolitaire() { engine::NewSpecificGame1Click(state_, *this); }
   // Shows the cursor the pointer rules chose, when it changed.
   void ApplyCursor(render::CursorShape before);
 
@@ -191,6 +196,7 @@ private:
   render::BoardRenderer renderer_;
   games::GameClock gameClock_;
   platform::qt::WindowPort* window_ = nullptr;
+  platform::qt::SplashPort* splash_ = nullptr;
   shell::PauseState pause_;
   platform::qt::BoardArea boardArea_;
   shell::IdlePictures idlePictures_;

@@ -48,7 +48,7 @@ using G = RadioGroup;
 const std::array Table{
     Entry(CommandId::LastPlayedGame, Menu::New, "Last Played Game"),
     Entry(CommandId::RandomSolitaire, Menu::New, "Solitaire (Random)", "F2"),
-    Entry(CommandId::SpecificSolitaire, Menu::New, "Solitaire (Specific)", {}, A::NotBuilt),
+    Entry(CommandId::SpecificSolitaire, Menu::New, "Solitaire (Specific)"),
     Entry(CommandId::TwoPlayerSolitaire, Menu::New, "Solitaire (2-Player)", "Shift+F2",
           A::NotBuilt),
     Entry(CommandId::RiversEasy, Menu::New, "Rivers (Easy)", "F3", A::NotBuilt),
@@ -166,13 +166,18 @@ const std::array Table{
 };
 
 constexpr std::array Toolbar{
-    ToolbarButton{CommandId::LastPlayedGame, "New", "document-new"},
-    ToolbarButton{CommandId::Back, "Back", "edit-undo"},
-    ToolbarButton{CommandId::Hint, "Hint", "help-contents"},
-    ToolbarButton{CommandId::Shuffle, "Shuffle", "view-refresh"},
-    ToolbarButton{CommandId::Pause, "Pause", "media-playback-pause"},
-    ToolbarButton{CommandId::SetMusic, "Music", "audio-x-generic"},
-    ToolbarButton{CommandId::Exit, "Exit", "application-exit"},
+    ToolbarButton{CommandId::LastPlayedGame, "New", "document-new", "tool_new.png"},
+    ToolbarButton{CommandId::Back, "Back", "edit-undo", "tool_back.png"},
+    ToolbarButton{CommandId::Hint, "Hint", "help-contents", "tool_hint.png"},
+    ToolbarButton{CommandId::Shuffle, "Shuffle", "view-refresh", "tool_shuffle.png"},
+    ToolbarButton{CommandId::Pause, "Pause", "media-playback-pause", "tool_pause.png", true,
+                  "media-playback-start", "tool_play.png"},
+    ToolbarButton{CommandId::SetMusic, "Music", "audio-x-generic", "tool_music.png", false},
+    ToolbarButton{CommandId::SelectLayout, "Layout", "view-grid", "tool_layout.png"},
+    ToolbarButton{CommandId::HelpContents, "Help", "help-browser", "tool_help.png", false},
+    ToolbarButton{CommandId::About, "About", "help-about", "tool_about.png"},
+    ToolbarButton{CommandId::HallOfFame, "Hall", "emblem-favorite", "tool_hall.png"},
+    ToolbarButton{CommandId::Exit, "Exit", "application-exit", "tool_exit.png"},
 };
 
 constexpr std::array Popup{

@@ -174,7 +174,14 @@ void ApplyMark(const Command& command, engine::Options& options);
 struct ToolbarButton {
   CommandId command;
   std::string_view caption;
-  std::string_view icon; // a freedesktop icon name
+  std::string_view icon;     // a freedesktop icon name
+  std::string_view fallback; // our own picture among the built-in files, for desktops without
+                             // an icon theme
+  // Whether the menu items of the command show the button's picture beside their captions.
+  bool menuGlyph = true;
+  // The look while the button shows its other caption (Pause becomes Play); empty if none.
+  std::string_view otherIcon = {};
+  std::string_view otherFallback = {};
 };
 std::span<const ToolbarButton> ToolbarButtons();
 

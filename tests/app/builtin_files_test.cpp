@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <filesystem>
 
 #include "platform/bmp_reader.h"
 #include "platform/jpeg_reader.h"
 #include "platform/qt/builtin_files.h"
+#include "shell/commands.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -31,6 +33,28 @@ TEST(BuiltinFiles, EveryGeneratedFileIsBuiltInAndDecodes) {
   }
   EXPECT_GT(checked, 50);
   EXPECT_TRUE(platform::qt::ReadBuiltin("no such picture.bmp").empty());
+}
+
+// A desktop without an icon theme shows our own pictures: each button names one that is built
+// in, the size of a toolbar picture, with a see-through background.
+TEST(BuiltinFiles, EveryToolbarButtonHasItsOwnPicture) {
+  for (const shell::ToolbarButton& b : shell::ToolbarButtons()) {
+    SCOPED_TRACE(std::string(b.caption));
+    std::vector<std::string_view> pictures{b.fallback};
+    if (!b.otherIcon.empty()) pictures.push_back(b.otherFallback);
+    for (std::string_view picture : pictures) {
+      SCOPED_TRACE(std::string(picture));
+      ASSERT_FALSE(picture.empty());
+      const std::string bytes = platform::qt::ReadBuiltin(std::string(picture));
+      ASSERT_FALSE(bytes.empty()) << "not among the built-in files";
+      const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                            static_cast<int>(bytes.size()));
+      ASSERT_FALSE(image.isNull());
+      EXPECT_EQ(image.size(), QSize(24, 24));
+      EXPECT_TRUE(image.hasAlphaChannel());
+      EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    }
+  }
 }
 
 } // namespace

@@ -59,6 +59,18 @@ set(PELMAR_BUILTIN_FILES
   small_tile5.bmp
   small_tile6.bmp
   splash.bmp
+  tool_about.png
+  tool_back.png
+  tool_exit.png
+  tool_hall.png
+  tool_help.png
+  tool_hint.png
+  tool_layout.png
+  tool_music.png
+  tool_new.png
+  tool_pause.png
+  tool_play.png
+  tool_shuffle.png
   violet.jpg
 )
 list(TRANSFORM PELMAR_BUILTIN_FILES PREPEND ${CMAKE_BINARY_DIR}/builtin/)

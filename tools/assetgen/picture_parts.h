@@ -57,4 +57,11 @@ struct MascotFile {
 };
 std::vector<MascotFile> MascotPictures();
 
+// The toolbar's fallback pictures: 24x24 with alpha, one per button look.
+struct ToolbarIcon {
+  const char* file;
+  QImage image;
+};
+std::vector<ToolbarIcon> ToolbarIcons();
+
 } // namespace assetgen::pics

@@ -37,6 +37,8 @@
 // miniature_tile.bmp         13x15    black        the layout chooser's miniature tile
 // hand.png                   32x32    alpha        hand cursor, hot spot (13, 1)
 // hand_pressed.png           32x32    alpha        pressed hand cursor, hot spot (13, 1)
+// tool_*.png                 24x24    alpha        toolbar pictures when the desktop has no
+//                                                  icon theme; also the menus' glyphs
 //
 // A new picture is one row here and one entry in the tables below; its painter goes beside
 // its kin (panels.cpp, small_tiles.cpp, game_scenes.cpp, mascot.cpp).
@@ -88,7 +90,7 @@ void Save(const QImage& image, const fs::path& path) {
   const std::string ext = path.extension().string();
   if (ext == ".jpg") return SaveJpeg(image, path, 92);
   if (ext == ".bmp") return SaveBmp(image, path);
-  QByteArray png; // cursors keep their alpha
+  QByteArray png; // cursors and toolbar pictures keep their alpha
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
@@ -111,6 +113,7 @@ void MakePictures(const fs::path& out) {
     Save(pics::LetterLogo(i), folder / ("logo" + n + ".bmp"));
   }
   for (const pics::MascotFile& m : pics::MascotPictures()) Save(m.image, folder / m.file);
+  for (const pics::ToolbarIcon& t : pics::ToolbarIcons()) Save(t.image, folder / t.file);
 }
 
 } // namespace assetgen

@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "platform/qt/main_window.h"
+#include "platform/qt/splash_window.h"
 #include "platform/qt/window_port.h"
 
 namespace platform::qt {
@@ -28,6 +29,12 @@ std::string Application::ProgramFolder() const {
 
 std::unique_ptr<WindowPort> Application::CreateMainWindow(WindowEvents& events) {
   return std::make_unique<MainWindow>(events);
+}
+
+std::unique_ptr<SplashPort> Application::CreateSplash() {
+  auto splash = std::make_unique<SplashWindow>();
+  splash->show();
+  return splash;
 }
 
 int Application::Run() {

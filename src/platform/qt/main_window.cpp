@@ -15,6 +15,7 @@
 #include <QToolBar>
 
 #include "platform/qt/hall_window.h"
+#include "platform/qt/game_number_dialog.h"
 #include "platform/qt/result_dialog.h"
 
 namespace platform::qt {
@@ -32,6 +33,12 @@ constexpr double ScreenShareAtMost = 0.9;
 
 QString Text(const std::string& s) {
   return QString::fromStdString(s);
+}
+
+// The desktop's icon when its theme has one, else our own picture.
+QIcon ThemeIcon(const std::string& name, const std::string& fallback) {
+  return QIcon::fromTheme(Text(name),
+                          fallback.empty() ? QIcon() : QIcon(Text(":/builtin/" + fallback)));
 }
 
 } // namespace
@@ -153,9 +160,11 @@ void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<
   toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   toolbar->setMovable(false);
   for (const ToolItem& tool : tools) {
-    auto* button = toolbar->addAction(QIcon::fromTheme(Text(tool.icon)), Text(tool.caption));
+    auto* button = toolbar->addAction(ThemeIcon(tool.icon, tool.fallback), Text(tool.caption));
     const int id = tool.command;
     buttons_[id] = button;
+    tools_[id] = tool;
+    if (QAction* twin = Action(id); twin && tool.menuGlyph) AddGlyph(id, *twin);
     connect(button, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
     // The button follows its menu item, so the mode table enables both at once.
     if (QAction* twin = Action(id)) {
@@ -179,6 +188,7 @@ void MainWindow::SetBoardPopup(const std::vector<PopupItem>& items) {
       action->setFont(bold);
       popup->setDefaultAction(action);
     }
+    if (Button(id) && tools_[id].menuGlyph) AddGlyph(id, *action);
     QAction* twin = item.followsMenuBar ? Action(id) : nullptr;
     if (!twin) continue;
     action->setEnabled(twin->isEnabled());
@@ -206,6 +216,21 @@ void MainWindow::SetCaptions(int id, const std::string& menuCaption,
                              const std::string& buttonCaption) {
   if (QAction* action = Action(id)) action->setText(Text(menuCaption));
   if (QAction* button = Button(id)) button->setText(Text(buttonCaption));
+}
+
+void MainWindow::SetButtonLook(int id, bool other) {
+  QAction* button = Button(id);
+  if (!button) return;
+  const ToolItem& tool = tools_[id];
+  const QIcon icon =
+      other ? ThemeIcon(tool.otherIcon, tool.otherFallback) : ThemeIcon(tool.icon, tool.fallback);
+  button->setIcon(icon);
+  for (QAction* glyph : glyphs_[id]) glyph->setIcon(icon);
+}
+
+void MainWindow::AddGlyph(int id, QAction& item) {
+  item.setIcon(Button(id)->icon());
+  glyphs_[id].push_back(&item);
 }
 
 void MainWindow::SetEnabled(int id, bool enabled) {
@@ -248,6 +273,10 @@ void MainWindow::PlaceGamesPanel(int left, int top) {
 
 void MainWindow::ShowSameGameButton() {
   if (panel_) panel_->ShowSameGameButton();
+}
+
+void MainWindow::AskGameNumber(const GameNumberDialog& dialog) {
+  RunGameNumberDialog(*this, dialog);
 }
 
 void MainWindow::StartClock() {

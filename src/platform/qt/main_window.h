@@ -34,6 +34,7 @@ public:
   void SetChecked(int id, bool checked) override;
   void SetCaptions(int id, const std::string& menuCaption,
                    const std::string& buttonCaption) override;
+  void SetButtonLook(int id, bool other) override;
   void SetStatusField(int field, const std::string& text) override;
   void SetBoardCursor(BoardCursor cursor) override;
   void ShowResult(const ResultWindow& result) override;
@@ -51,6 +52,7 @@ public:
   int ScreenWidth() const override;
   WindowGeometry Geometry() const override;
   void Close() override { close(); }
+  void AskGameNumber(const GameNumberDialog& dialog) override;
 
   BoardWidget& Board() { return *board_; }
   QAction* Action(int id) const;
@@ -66,6 +68,7 @@ protected:
 private:
   QAction* AddMenuItem(QMenu& menu, const MenuItem& item);
   void BuildStatusLine();
+  void AddGlyph(int id, QAction& item);
 
   WindowEvents& events_;
   MessageBoxes boxes_{*this};
@@ -76,6 +79,8 @@ private:
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> buttons_;
   QToolBar* toolbar_ = nullptr;
+  std::map<int, ToolItem> tools_;
+  std::map<int, std::vector<QAction*>> glyphs_; // menu items showing a button's picture
   std::array<QLabel*, StatusFieldCount> statusValues_{};
   std::array<QLabel*, StatusFieldCount> statusCaptions_{};
   bool closing_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,7 +30,13 @@ struct MenuItem {
 struct ToolItem {
   int command = 0; // runs and mirrors the menu item with this id
   std::string caption;
-  std::string icon; // a freedesktop theme icon name
+  std::string icon;     // a freedesktop theme icon name
+  std::string fallback; // a built-in picture, shown when the theme has no such icon
+  // The menu items of the command and its pop-up entries show the button's picture too.
+  bool menuGlyph = false;
+  // The look of SetButtonLook(command, true), such as Pause's Play; empty if none.
+  std::string otherIcon;
+  std::string otherFallback;
 };
 
 // An entry of the board's pop-up menu. One that follows the menu bar is enabled and disabled
@@ -54,6 +61,17 @@ struct ResultWindow {
 };
 
 enum class PointerButton { Left, Right, Middle };
+
+// The game number dialog in plain terms: the text its box starts with, and what the owner does
+// when the player edits the box or presses a button. A button that draws a number returns the
+// box's new text. Closing the window any other way than by "OK" calls nothing more.
+struct GameNumberDialog {
+  std::string text;
+  std::function<void(const std::string& text)> edited;
+  std::function<std::string()> newRandomSeed;            // "New random game seed"
+  std::function<std::string()> newSmallSeed;             // "New seed (limit to 0-9999)"
+  std::function<void(const std::string& text)> accepted; // "OK", with the box's text
+};
 
 // A button of the games panel: the command it runs, as a menu item would.
 struct PanelButtonItem {
@@ -157,6 +175,9 @@ public:
   // New captions for a menu item and for the toolbar button that runs the same command.
   virtual void SetCaptions(int id, const std::string& menuCaption,
                            const std::string& buttonCaption) = 0;
+  // Gives the toolbar button its other look (ToolItem::otherIcon) or its own back; the menu
+  // items showing its picture follow.
+  virtual void SetButtonLook(int id, bool other) = 0;
   virtual void SetStatusField(int field, const std::string& text) = 0;
   virtual void SetBoardCursor(BoardCursor cursor) = 0;
   virtual void ShowResult(const ResultWindow& result) = 0;
@@ -181,6 +202,18 @@ public:
   virtual int ScreenWidth() const = 0;
   virtual WindowGeometry Geometry() const = 0;
   virtual void Close() = 0;
+
+  // Runs the game number dialog modally; it returns when the dialog has closed.
+  virtual void AskGameNumber(const GameNumberDialog& dialog) = 0;
+};
+
+// The start-up window with its progress line, shown while the program loads.
+class SplashPort {
+public:
+  virtual ~SplashPort() = default;
+  // Shows the text as the progress line now, even while start-up keeps the event loop busy.
+  virtual void Splashing(const std::string& text) = 0;
+  virtual void Close() = 0;
 };
 
 // The GUI application: one per process, created before any window.
@@ -194,6 +227,8 @@ public:
   // The folder of the program file, with a trailing '/'.
   std::string ProgramFolder() const;
   std::unique_ptr<WindowPort> CreateMainWindow(WindowEvents& events);
+  // Shown at once, centred on the screen.
+  std::unique_ptr<SplashPort> CreateSplash();
   int Run();
 
 private:
