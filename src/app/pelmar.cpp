@@ -9,6 +9,7 @@
 #include "engine/free_rule.h"
 #include "engine/layout_loading.h"
 #include "engine/shuffle.h"
+#include "games/player_clocks_panel.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "platform/qt/builtin_files.h"
@@ -80,6 +81,7 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::LastPlayedGame, &TPelmar::NewGame},
     {CommandId::RandomSolitaire, &TPelmar::RandomSolitaire},
     {CommandId::SpecificSolitaire, &TPelmar::SpecificSolitaire},
+    {CommandId::TwoPlayerSolitaire, &TPelmar::TwoPlayers},
     {CommandId::Exit, &TPelmar::Exit},
     {CommandId::Redraw, &TPelmar::Redraw},
     {CommandId::LoadTilesetFromDisk, &TPelmar::LoadTilesetFromDisk},
@@ -123,6 +125,7 @@ const TPelmar::Handler TPelmar::Handlers[] = {
 // yet starts nothing rather than another game.
 const TPelmar::GameStart TPelmar::GameStarts[] = {
     {shell::GameKind::Solitaire, &TPelmar::RandomSolitaire},
+    {shell::GameKind::TwoPlayerSolitaire, &TPelmar::TwoPlayers},
 };
 
 TPelmar::TPelmar(std::string programDir, platform::Audio& audio)
@@ -167,6 +170,7 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   }
   ActiveTilesetBackground();
   LoadStartLayout();
+  ShowPanelHOF();
   if (state_.options.PlayMusic) music_->CallMusic();
   renderer_.ColorHighlight();
   window_->StartClock();
@@ -540,8 +544,30 @@ void TPelmar::PlayWave(engine::Sound sound) {
   shell::PlayWave(audio_, state_.options, sound);
 }
 
+void TPelmar::DrawPlayerClocks(const games::PlayerClocks& clocks) {
+  if (!state_.options.ShowHallOfFame) return;
+  games::DrawPlayerClocks(SaveHof_, hallPictures_.HofPic, clocks, painter_);
+  window_->ShowSidePanel();
+}
+
+void TPelmar::TwoPlayerGameOver() {
+  engine::Board& b = state_.board;
+  renderer_.ShowFond();
+  b.GameOverShown = true;
+  gameClock_.WriteScore();
+  ShowStatusBar();
+  IM(engine::ModePaused); // both turn clocks stop here
+  window_->ShowResult({"Board finished !",
+                       {"Congratulations !", "You finished the board...",
+                        std::string(engine::Verdict(state_.scoring))},
+                       "Thank you !"});
+  IM(engine::ModeGamesPanel);
+  pause_.PausedMode = engine::ModeGamesPanel;
+}
+
 void TPelmar::GameOver() {
   engine::Board& b = state_.board;
+  if (b.GameMode == engine::ModeTwoPlayers) return TwoPlayerGameOver();
   const render::CursorShape before = cursor_;
   cursor_ = render::CursorShape::Arrow;
   ApplyCursor(before);

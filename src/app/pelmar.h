@@ -3,10 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "engine/game_services.h"
 #include "engine/deal.h"
+#include "engine/game_services.h"
 #include "engine/game_state.h"
 #include "engine/solitaire_play.h"
+#include "engine/two_players.h"
 #include "games/clock.h"
 #include "games/thread_timer.h"
 #include "platform/audio.h"
@@ -73,6 +74,7 @@ public:
   void LayoutAdded(int index) override;
 
   // games::ClockHooks
+  void DrawPlayerClocks(const games::PlayerClocks& clocks) override;
   void CheckMusicEnd() override {
     if (music_) music_->MediaNotify();
   }
@@ -187,6 +189,9 @@ private:
   static const GameStart GameStarts[];
   void RandomSolitaire();
   void SpecificSolitaire() { engine::NewSpecificGame1Click(state_, *this); }
+  void TwoPlayers() { engine::TwoPlayers(state_, *this); }
+  // The verdict of a cleared two-player board; no record is kept.
+  void TwoPlayerGameOver();
   // Shows the cursor the pointer rules chose, when it changed.
   void ApplyCursor(render::CursorShape before);
 

@@ -6,13 +6,6 @@ namespace engine {
 
 namespace {
 
-// Animations of the deal are skipped for numbered games and outside play, where nobody watches.
-bool AnimatesDeal(const GameState& state) {
-  int mode = state.board.GameMode;
-  return state.options.Animate && mode != ModeNone && mode != ModeEditor &&
-         mode != ModeGamesPanel && !state.options.RandomSeed1;
-}
-
 void ClearTilePositions(Board& board) {
   for (Position& p : board.TilePos) p = {};
 }
@@ -151,22 +144,33 @@ WinnableDeal CreateBoard(GameState& state, GameServices& services) {
   return deal;
 }
 
-void BeginGame(GameState& state, GameServices& services) {
+// Animations of the deal are skipped for numbered games and outside play, where nobody watches.
+bool AnimatesDeal(const GameState& state) {
+  int mode = state.board.GameMode;
+  return state.options.Animate && mode != ModeNone && mode != ModeEditor &&
+         mode != ModeGamesPanel && !state.options.RandomSeed1;
+}
+
+void PrepareLayoutBoard(GameState& state) {
   Board& b = state.board;
   LayoutState& layouts = state.layouts;
-  services.RefreshHighlightColour();
-  InitVar(state);
-  services.ResetPauseCaptions();
-  services.ShowEmptyBoard();
-
   if (layouts.LayoutIndex >= FirstGameCode)
     layouts.LayoutIndex = layouts.CheckedEntry > 0 ? layouts.CheckedEntry : state.LastBoard;
-
   b.TilesLeft = b.TileCount = FillFromLayout(b.BoardGrid, layouts.LayoutCells);
   // All positions are cleared, not only those of this deal: a tile the new layout does not
   // use must not keep a position from the last board.
   ClearTilePositions(b);
   b.History.count = 0;
+}
+
+void BeginGame(GameState& state, GameServices& services) {
+  Board& b = state.board;
+  services.RefreshHighlightColour();
+  InitVar(state);
+  services.ResetPauseCaptions();
+  services.ShowEmptyBoard();
+
+  PrepareLayoutBoard(state);
 
   if (AnimatesDeal(state)) services.Repaint();
   if (b.GameMode != ModeEditor) services.IM(ModeSolitaire);

@@ -53,6 +53,14 @@ struct WinnableDeal {
 // The winnable deal, built backwards from a simulated solution.
 WinnableDeal CreateBoard(GameState& state, GameServices& services);
 
+// Whether the deal shows its tiles arriving: "Animate Board while building the tiles" checked,
+// the screen a game (not start-up, the layout editor or the games panel), and no numbered game.
+bool AnimatesDeal(const GameState& state);
+
+// The current layout's positions made ready for a deal: the last Solitaire layout when another
+// game's code is current, every position undealt, no tile placed, no move made.
+void PrepareLayoutBoard(GameState& state);
+
 // Starts a one-player Solitaire game on the current layout.
 void BeginGame(GameState& state, GameServices& services);
 

@@ -20,6 +20,7 @@ void InitVar(GameState& state) {
   s.CurrentPlayer = 0;
   s.PlayerTime1 = 0;
   s.PlayerTime2 = 0;
+  s.TurnCount = 0;
   b.GameFinished = false;
   b.GameOverShown = false;
   b.HintIndex = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -42,6 +43,14 @@ struct Scoring {
   // What a pause froze: the elapsed game time, or each player's current turn.
   int PausedElapsed = 0;
   int PausedTurn1 = 0, PausedTurn2 = 0;
+  // Two players: who removed each pair and how his clock stood, so Back can give the turn back.
+  struct Turn {
+    std::uint8_t player = 0;
+    int totalBefore = 0; // his PlayerTime before the turn
+    int turnTime = 0;    // how long the turn had run when the pair went
+  };
+  std::array<Turn, MaxTiles / 2> Turns{};
+  int TurnCount = 0;
 };
 
 // The tile under the pointer and the one drawn with the pointer highlight.

@@ -1,6 +1,7 @@
 #include "engine/solitaire_play.h"
 
 #include "engine/free_rule.h"
+#include "engine/two_players.h"
 
 namespace engine {
 
@@ -133,8 +134,8 @@ void RemovePair(GameState& state, GameServices& services) {
   b.TilesLeft -= 2;
   b.History.count = removed + 2;
   services.PlayWave(Sound::Done);
+  if (b.GameMode == ModeTwoPlayers) EndTurn(state, services.clock().TickCount());
   if (state.options.ShowGirls) services.ShowPanelHOF();
-  // Two-player Solitaire passes the turn to the other player here.
 }
 
 // Both picks are set: a matching pair goes, otherwise the tile clicked last stays selected.
@@ -214,7 +215,10 @@ void Back(GameState& state, GameServices& services) {
 }
 
 void GoBack(GameState& state, GameServices& services) {
-  if (!TakesMovesBack(state.board.GameMode)) return;
+  const int mode = state.board.GameMode;
+  if (!TakesMovesBack(mode) && mode != ModeTwoPlayers) return;
+  if (mode == ModeTwoPlayers && state.board.TilesLeft < state.board.TileCount)
+    TakeBackTurn(state, services.clock().TickCount());
   BackHistory(state);
   services.FullRedraw();
   if (state.options.ShowGirls) services.ShowPanelHOF();

@@ -412,3 +412,35 @@ TEST_F(WindowTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
 }
 
 } // namespace window_testing
+
+namespace window_testing {
+
+TEST_F(WindowTest, ATwoPlayerGameEndsWithTheVerdictAndNoRecord) {
+  Window().Action(static_cast<int>(shell::CommandId::TwoPlayerSolitaire))->trigger();
+  engine::GameState& state = pelmar_.State();
+  engine::Board& b = state.board;
+  ASSERT_EQ(b.GameMode, engine::ModeTwoPlayers);
+  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Hint))->isEnabled());
+  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
+  for (int t = 1; t <= engine::MaxTiles; ++t) {
+    if (!b.TilePos[t].OnBoard()) continue;
+    b.BoardGrid.Set(b.TilePos[t], 0);
+    b.TilePos[t] = {};
+  }
+  b.TilesLeft = 0;
+  state.scoring.PlayerTime1 = 9'000;
+  state.scoring.PlayerTime2 = 12'000;
+  state.scoring.GameStartTick -= 21'000; // a board cleared in no time is not a finished game
+
+  ResultSeen seen;
+  AnswerResultWindow(seen);
+  pelmar_.OnClockTick();
+  EXPECT_EQ(seen.caption, "Board finished !");
+  EXPECT_TRUE(seen.lines.contains("And the winner is... PLAYER 1 !"))
+      << seen.lines.join("|").toStdString();
+  EXPECT_TRUE(seen.nextWindow.isEmpty()) << "two players never enter the hall of fame";
+  EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
+  EXPECT_FALSE(fs::exists(folder_.Path() + "Hallfame.ini"));
+}
+
+} // namespace window_testing
