@@ -68,12 +68,12 @@ TEST_F(GamesPanelWindowTest, StaysCentredWhenTheWindowChangesSize) {
   }
 }
 
-TEST_F(GamesPanelWindowTest, OnlySolitaireCanBeStartedFromIt) {
+TEST_F(GamesPanelWindowTest, OnlySolitaireGamesCanBeStartedFromIt) {
   struct Case {
     const char* caption;
     bool enabled;
   } cases[] = {{"Classic", true},
-               {"Two Players", false},
+               {"Two Players", true},
                {"Easy Rivers (84 tiles)", false},
                {"Hard Rivers (144 tiles)", false},
                {"Easy Memory (32 tiles)", false},
