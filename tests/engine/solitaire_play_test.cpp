@@ -355,7 +355,7 @@ TEST(BackTest, StopsTheNoMoreMovesSwingAndActsOnlyInGamesThatUndo) {
     std::string status;
   } cases[] = {
       {ModeSolitaire, 1, true, 12, "   "},        {ModeSolitaire, 0, true, 12, "   "},
-      {ModeSolitaire, 1, false, 12, "untouched"}, {ModeTwoPlayers, 1, true, 10, "   "},
+      {ModeSolitaire, 1, false, 12, "untouched"}, {ModeTwoPlayers, 1, true, 12, "   "},
       {ModeSolitaire, 6, true, 0, "   "},
   };
   for (const Case& c : cases) {
