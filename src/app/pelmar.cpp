@@ -29,6 +29,8 @@ namespace {
 
 using shell::CommandId;
 
+constexpr int SmallScreenWidth = 640;
+
 constexpr int LayoutRadioGroup = 1, TilesetRadioGroup = 2, BackgroundRadioGroup = 3,
               MusicRadioGroup = 4, CommandRadioGroups = 4; // + shell::RadioGroup
 
@@ -96,6 +98,9 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::Vertical, &TPelmar::Vertical},
     {CommandId::ShowRomanized, &TPelmar::ShowRomanized},
     {CommandId::ShowHallOfFame, &TPelmar::ShowHallPanel},
+    {CommandId::CoolMenu, &TPelmar::CoolMenu},
+    {CommandId::CoolToolbar, &TPelmar::CoolToolbar},
+    {CommandId::FlatButtons, &TPelmar::FlatButtons},
     {CommandId::HallOfFame, &TPelmar::ShowScores},
     {CommandId::PlayerName, &TPelmar::ShowScores},
     {CommandId::ShowGirls, &TPelmar::ShowGirls},
@@ -144,6 +149,11 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   engine::ShowStatus(state_.status, " ");
   Splashing("Loading preferences...");
   ReadSettings();
+  // A screen 640 pixels wide has no room beside the board nor above it.
+  if (window_->ScreenWidth() == SmallScreenWidth) {
+    state_.options.ShowHallOfFame = false;
+    state_.options.ShowToolbar = false;
+  }
   render::RetireOldTilesets(state_.layouts.ProgramDir + "Tilesets/");
   shell::LoadSoundEffects(audio_, platform::qt::ReadBuiltin);
   if (const std::string missing = LoadFiles(); !missing.empty()) {
@@ -158,6 +168,7 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   EnableMusicButton(state_.options.PlayMusic);
   window_->ShowPart(platform::qt::WindowPart::StatusLine, state_.options.ShowStatusBar);
   window_->ShowPart(platform::qt::WindowPart::Toolbar, state_.options.ShowToolbar);
+  ApplyLook();
   Splashing("Loading graphics...");
   window_->SetGamesPanel(app::GamesPanelItems());
   idlePictures_ = app::LoadIdlePictures();
@@ -181,9 +192,10 @@ void TPelmar::ShowMainWindow() {
   // A place stored on a screen of another width could lie off this one.
   platform::qt::Placement placement;
   placement.fullScreen = state_.options.SetRes800;
-  placement.atStoredPlace = settings_.PreviousRes == window_->ScreenWidth();
-  placement.x = settings_.XPos;
-  placement.y = settings_.YPos;
+  const bool small = window_->ScreenWidth() == SmallScreenWidth;
+  placement.atStoredPlace = small || settings_.PreviousRes == window_->ScreenWidth();
+  placement.x = small ? 0 : settings_.XPos;
+  placement.y = small ? 0 : settings_.YPos;
   window_->ShowFirstTime(placement);
   FormShow();
 }
@@ -670,6 +682,11 @@ void TPelmar::ShowToolbar() {
   renderer_.FullRedraw();
 }
 
+void TPelmar::ApplyLook() {
+  const engine::Options& o = state_.options;
+  window_->SetLook({o.CoolMenu, o.CoolToolbar, o.FlatButtons});
+}
+
 void TPelmar::ShowStatusLine() {
   state_.options.ShowStatusBar = !state_.options.ShowStatusBar;
   window_->ShowPart(platform::qt::WindowPart::StatusLine, state_.options.ShowStatusBar);
@@ -786,6 +803,10 @@ void TPelmar::OnBoardRelease(platform::qt::PointerButton button, int x, int y) {
   const render::CursorShape before = cursor_;
   render::HandUp(cursor_);
   ApplyCursor(before);
+  // The first click on a stacked board ends the panel's redraw with every board redraw.
+  const int mode = state_.board.GameMode;
+  if ((mode >= engine::ModeSolitaire && mode <= engine::ModeMemory) || mode == engine::ModeEditor)
+    hall_.HallPanelRefresh = false;
   engine::ButtonDown(state_, *this, Buttons[static_cast<int>(button)], x, y);
   RunClockWhenNeeded();
 }

@@ -142,6 +142,14 @@ private:
   void ShowRomanized() { tilesets_.ShowRomanizedClick(); }
   void Gradient() { backgrounds_.CoolBackgroundClick(); }
   void ShowToolbar();
+  void ApplyLook();
+  void CoolMenu() { FlipAndApplyLook(state_.options.CoolMenu); }
+  void CoolToolbar() { FlipAndApplyLook(state_.options.CoolToolbar); }
+  void FlatButtons() { FlipAndApplyLook(state_.options.FlatButtons); }
+  void FlipAndApplyLook(bool& option) {
+    option = !option;
+    ApplyLook();
+  }
   void ShowHallPanel();
   void ShowGirls();
   void ShowTile();

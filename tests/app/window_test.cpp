@@ -5,10 +5,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
 #include "app/pelmar.h"
@@ -441,6 +444,32 @@ TEST_F(WindowTest, ATwoPlayerGameEndsWithTheVerdictAndNoRecord) {
   EXPECT_TRUE(seen.nextWindow.isEmpty()) << "two players never enter the hall of fame";
   EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
   EXPECT_FALSE(fs::exists(folder_.Path() + "Hallfame.ini"));
+}
+
+} // namespace window_testing
+
+namespace window_testing {
+
+TEST_F(WindowTest, TheLookOptionsChangeTheFrame) {
+  QToolBar* toolbar = Window().findChild<QToolBar*>();
+  ASSERT_NE(toolbar, nullptr);
+  const auto buttonsFlat = [&] {
+    for (const QToolButton* b : toolbar->findChildren<QToolButton*>())
+      if (!b->autoRaise()) return false;
+    return true;
+  };
+  const auto menuBanded = [&] {
+    return Window().menuBar()->actions().front()->menu()->contentsMargins().left() > 0;
+  };
+  EXPECT_TRUE(buttonsFlat()) << "a fresh installation has flat buttons";
+  EXPECT_TRUE(menuBanded());
+  EXPECT_FALSE(toolbar->styleSheet().isEmpty());
+  for (shell::CommandId id :
+       {shell::CommandId::FlatButtons, shell::CommandId::CoolMenu, shell::CommandId::CoolToolbar})
+    Window().Action(static_cast<int>(id))->trigger();
+  EXPECT_FALSE(buttonsFlat());
+  EXPECT_FALSE(menuBanded());
+  EXPECT_TRUE(toolbar->styleSheet().isEmpty());
 }
 
 } // namespace window_testing

@@ -13,9 +13,11 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
-#include "platform/qt/hall_window.h"
+#include "platform/qt/banded_menu.h"
 #include "platform/qt/game_number_dialog.h"
+#include "platform/qt/hall_window.h"
 #include "platform/qt/result_dialog.h"
 
 namespace platform::qt {
@@ -143,7 +145,15 @@ void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<
   std::map<std::pair<QMenu*, int>, QActionGroup*> groups;
   const auto menuNamed = [&](const std::string& title, QMenu* parent) {
     QMenu*& menu = menus[title];
-    if (!menu) menu = parent ? parent->addMenu(Text(title)) : menuBar()->addMenu(Text(title));
+    if (!menu) {
+      auto* banded = new BandedMenu(Text(title), parent ? static_cast<QWidget*>(parent) : this);
+      menu = banded;
+      dropDowns_.push_back(banded);
+      if (parent)
+        parent->addMenu(menu);
+      else
+        menuBar()->addMenu(menu);
+    }
     return menu;
   };
   for (const MenuItem& item : items) {
@@ -309,6 +319,18 @@ void MainWindow::ShowFirstTime(const Placement& placement) {
     showFullScreen();
   else
     show();
+}
+
+void MainWindow::SetLook(const WindowLook& look) {
+  for (BandedMenu* menu : dropDowns_) menu->ShowBand(look.menuBand);
+  if (!toolbar_) return;
+  for (QToolButton* button : toolbar_->findChildren<QToolButton*>())
+    button->setAutoRaise(look.flatButtons);
+  // Our own wallpaper: a soft sheen from the top edge, drawn by the style sheet.
+  toolbar_->setStyleSheet(look.toolbarWallpaper
+                              ? "QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                "stop:0 #f4eefc, stop:0.5 #e2d6f2, stop:1 #cdbfe6); }"
+                              : QString());
 }
 
 void MainWindow::ShowPart(WindowPart part, bool shown) {

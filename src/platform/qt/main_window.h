@@ -14,6 +14,8 @@
 
 namespace platform::qt {
 
+class BandedMenu;
+
 // The one main window: menu bar and toolbar from data, the board, the status line and the
 // 50 ms clock. Every event becomes one call on WindowEvents.
 class MainWindow final : public QMainWindow, public WindowPort {
@@ -49,6 +51,7 @@ public:
   bool ClockRunning() const { return clock_.isActive(); }
   void ShowFirstTime(const Placement& placement) override;
   void ShowPart(WindowPart part, bool shown) override;
+  void SetLook(const WindowLook& look) override;
   int ScreenWidth() const override;
   WindowGeometry Geometry() const override;
   void Close() override { close(); }
@@ -79,6 +82,7 @@ private:
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> buttons_;
   QToolBar* toolbar_ = nullptr;
+  std::vector<BandedMenu*> dropDowns_;
   std::map<int, ToolItem> tools_;
   std::map<int, std::vector<QAction*>> glyphs_; // menu items showing a button's picture
   std::array<QLabel*, StatusFieldCount> statusValues_{};

@@ -117,6 +117,13 @@ struct Placement {
   int x = 0, y = 0;
 };
 
+// The look options of the window's frame.
+struct WindowLook {
+  bool menuBand = false;         // the program's name down the drop-down menus
+  bool toolbarWallpaper = false; // a picture behind the toolbar
+  bool flatButtons = false;      // toolbar buttons drawn flat until pointed at
+};
+
 struct WindowGeometry {
   int x = 0, y = 0, width = 0, height = 0;
 };
@@ -199,6 +206,7 @@ public:
   virtual void ShowFirstTime(const Placement& placement) = 0;
   // Showing or hiding a part grows or shrinks the window by its size, so the board keeps its.
   virtual void ShowPart(WindowPart part, bool shown) = 0;
+  virtual void SetLook(const WindowLook& look) = 0;
   virtual int ScreenWidth() const = 0;
   virtual WindowGeometry Geometry() const = 0;
   virtual void Close() = 0;
