@@ -463,13 +463,13 @@ TEST_F(WindowTest, TheLookOptionsChangeTheFrame) {
   };
   EXPECT_TRUE(buttonsFlat()) << "a fresh installation has flat buttons";
   EXPECT_TRUE(menuBanded());
-  EXPECT_FALSE(toolbar->styleSheet().isEmpty());
+  EXPECT_TRUE(Window().ToolbarWallpaper());
   for (shell::CommandId id :
        {shell::CommandId::FlatButtons, shell::CommandId::CoolMenu, shell::CommandId::CoolToolbar})
     Window().Action(static_cast<int>(id))->trigger();
   EXPECT_FALSE(buttonsFlat());
   EXPECT_FALSE(menuBanded());
-  EXPECT_TRUE(toolbar->styleSheet().isEmpty());
+  EXPECT_FALSE(Window().ToolbarWallpaper());
 }
 
 } // namespace window_testing

@@ -7,9 +7,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -19,6 +21,7 @@
 #include "platform/qt/game_number_dialog.h"
 #include "platform/qt/hall_window.h"
 #include "platform/qt/result_dialog.h"
+#include "platform/qt/wallpaper_toolbar.h"
 
 namespace platform::qt {
 
@@ -166,7 +169,9 @@ void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<
     group->addAction(action);
   }
 
-  auto* toolbar = toolbar_ = addToolBar("Toolbar");
+  auto* toolbar = toolbar_ = new WallpaperToolBar(this);
+  toolbar->setWindowTitle("Toolbar");
+  addToolBar(toolbar);
   toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   toolbar->setMovable(false);
   for (const ToolItem& tool : tools) {
@@ -321,16 +326,16 @@ void MainWindow::ShowFirstTime(const Placement& placement) {
     show();
 }
 
+bool MainWindow::ToolbarWallpaper() const {
+  return toolbar_ && toolbar_->WallpaperShown();
+}
+
 void MainWindow::SetLook(const WindowLook& look) {
   for (BandedMenu* menu : dropDowns_) menu->ShowBand(look.menuBand);
   if (!toolbar_) return;
   for (QToolButton* button : toolbar_->findChildren<QToolButton*>())
     button->setAutoRaise(look.flatButtons);
-  // Our own wallpaper: a soft sheen from the top edge, drawn by the style sheet.
-  toolbar_->setStyleSheet(look.toolbarWallpaper
-                              ? "QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                "stop:0 #f4eefc, stop:0.5 #e2d6f2, stop:1 #cdbfe6); }"
-                              : QString());
+  toolbar_->ShowWallpaper(look.toolbarWallpaper);
 }
 
 void MainWindow::ShowPart(WindowPart part, bool shown) {

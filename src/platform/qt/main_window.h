@@ -15,6 +15,7 @@
 namespace platform::qt {
 
 class BandedMenu;
+class WallpaperToolBar;
 
 // The one main window: menu bar and toolbar from data, the board, the status line and the
 // 50 ms clock. Every event becomes one call on WindowEvents.
@@ -58,6 +59,7 @@ public:
   void AskGameNumber(const GameNumberDialog& dialog) override;
 
   BoardWidget& Board() { return *board_; }
+  bool ToolbarWallpaper() const;
   QAction* Action(int id) const;
   QLabel* StatusCaption(int field) const { return statusCaptions_[field]; }
   QAction* Button(int id) const;
@@ -81,7 +83,7 @@ private:
   QTimer threadTimer_;
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> buttons_;
-  QToolBar* toolbar_ = nullptr;
+  WallpaperToolBar* toolbar_ = nullptr;
   std::vector<BandedMenu*> dropDowns_;
   std::map<int, ToolItem> tools_;
   std::map<int, std::vector<QAction*>> glyphs_; // menu items showing a button's picture
