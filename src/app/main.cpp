@@ -1,4 +1,5 @@
 #include "app/pelmar.h"
+#include "platform/deferred_audio.h"
 #include "platform/qt/window_port.h"
 #include "platform/sdl/sdl_audio.h"
 #include "shell/settings.h"
@@ -7,10 +8,9 @@ int main(int argc, char** argv) {
   platform::qt::Application application(argc, argv, std::string(shell::ApplicationTitle));
   const std::unique_ptr<platform::qt::SplashPort> splash = application.CreateSplash();
   splash->Splashing("Initializating...");
-  // Opened before the window so that the first sound of a game is not late; without a device
-  // the program plays on in silence.
-  const std::unique_ptr<platform::Audio> audio = platform::sdl::OpenAudio();
-  TPelmar pelmar(application.ProgramFolder(), *audio);
+  // The device opens with the first sound; without one the program plays on in silence.
+  platform::DeferredAudio audio(platform::sdl::OpenAudio);
+  TPelmar pelmar(application.ProgramFolder(), audio);
   pelmar.SetSplash(splash.get());
   std::unique_ptr<platform::qt::WindowPort> window = application.CreateMainWindow(pelmar);
   if (!pelmar.Init(*window)) return 1;

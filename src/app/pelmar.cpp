@@ -182,7 +182,9 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
   ActiveTilesetBackground();
   LoadStartLayout();
   ShowPanelHOF();
-  if (state_.options.PlayMusic) music_->CallMusic();
+  window_->AfterFirstPaint([this] {
+    if (state_.options.PlayMusic) music_->CallMusic();
+  });
   renderer_.ColorHighlight();
   window_->StartClock();
   return true;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -123,7 +124,20 @@ void BoardWidget::ShowChanged(platform::Rect changed) {
   repaint(QRect(QPoint(left - 1, top - 1), QPoint(right, bottom)));
 }
 
+void BoardWidget::AfterFirstPaint(std::function<void()> task) {
+  if (painted_)
+    QTimer::singleShot(0, this, std::move(task));
+  else
+    afterFirstPaint_ = std::move(task);
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
+  if (!painted_) {
+    painted_ = true;
+    // Queued, not run here: the picture must reach the screen before the task starts.
+    if (afterFirstPaint_) QTimer::singleShot(0, this, std::move(afterFirstPaint_));
+    afterFirstPaint_ = nullptr;
+  }
   QPainter painter(this);
   painter.fillRect(event->rect(), Qt::black);
   if (picture_.isNull()) return;

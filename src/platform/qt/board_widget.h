@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QWidget>
+#include <functional>
 
 #include "platform/bitmap.h"
 #include "platform/qt/board_fit.h"
@@ -18,6 +19,8 @@ public:
   // Wraps the bitmap's pixels; the bitmap must outlive the widget and keep its size.
   void SetPicture(platform::Bitmap& game);
   void SetBoardCursor(BoardCursor cursor);
+  // Runs `task` from the event loop once the widget has painted for the first time.
+  void AfterFirstPaint(std::function<void()> task);
   // The side panel right of the board, scaled with it; wrapped like the board picture.
   void SetSidePanel(platform::Bitmap& panel);
   void ShowSidePanel(bool shown);
@@ -50,6 +53,8 @@ private:
   QImage picture_;
   QImage panel_;
   bool panelShown_ = false;
+  bool painted_ = false;
+  std::function<void()> afterFirstPaint_;
   QMenu* popup_ = nullptr;
   bool popupEnabled_ = true;
 };

@@ -338,6 +338,10 @@ void MainWindow::SetLook(const WindowLook& look) {
   toolbar_->ShowWallpaper(look.toolbarWallpaper);
 }
 
+void MainWindow::AfterFirstPaint(std::function<void()> task) {
+  board_->AfterFirstPaint(std::move(task));
+}
+
 void MainWindow::ShowPart(WindowPart part, bool shown) {
   if (part == WindowPart::SidePanel) {
     if (board_->SidePanelShown() == shown) return;

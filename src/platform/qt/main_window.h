@@ -51,6 +51,7 @@ public:
   bool ThreadTimerRunning() const { return threadTimer_.isActive(); }
   bool ClockRunning() const { return clock_.isActive(); }
   void ShowFirstTime(const Placement& placement) override;
+  void AfterFirstPaint(std::function<void()> task) override;
   void ShowPart(WindowPart part, bool shown) override;
   void SetLook(const WindowLook& look) override;
   int ScreenWidth() const override;

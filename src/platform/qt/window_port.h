@@ -204,6 +204,9 @@ public:
   // Runs the thread timer after `delayMs`, unless it is running already.
   virtual void StartThreadTimer(int delayMs) = 0;
   virtual void ShowFirstTime(const Placement& placement) = 0;
+  // Runs `task` once the board has been drawn on screen for the first time, so that slow work
+  // (loading a track) does not keep the player waiting for the window.
+  virtual void AfterFirstPaint(std::function<void()> task) = 0;
   // Showing or hiding a part grows or shrinks the window by its size, so the board keeps its.
   virtual void ShowPart(WindowPart part, bool shown) = 0;
   virtual void SetLook(const WindowLook& look) = 0;
