@@ -1,7 +1,7 @@
 #include "app/pelmar.h"
+#include "platform/audio_module.h"
 #include "platform/deferred_audio.h"
 #include "platform/qt/window_port.h"
-#include "platform/sdl/sdl_audio.h"
 #include "shell/settings.h"
 
 int main(int argc, char** argv) {
@@ -9,8 +9,10 @@ int main(int argc, char** argv) {
   const std::unique_ptr<platform::qt::SplashPort> splash = application.CreateSplash();
   splash->Splashing("Initializating...");
   // The device opens with the first sound; without one the program plays on in silence.
-  platform::DeferredAudio audio(platform::sdl::OpenAudio);
-  TPelmar pelmar(application.ProgramFolder(), audio);
+  const std::string folder = application.ProgramFolder();
+  platform::DeferredAudio audio(
+      [&folder] { return platform::LoadAudioModule(folder + platform::AudioModuleName); });
+  TPelmar pelmar(folder, audio);
   pelmar.SetSplash(splash.get());
   std::unique_ptr<platform::qt::WindowPort> window = application.CreateMainWindow(pelmar);
   if (!pelmar.Init(*window)) return 1;

@@ -7,7 +7,7 @@ program="$1"
 build=$(dirname "$program")
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-cp "$program" "$folder/"
+cp "$program" "$build/libpelmar_audio.so" "$folder/"
 for data in Layouts Tilesets Backgrounds Musics; do cp -r "$build/$data" "$folder/"; done
 
 # Runs the installed program, sends the given keys, then Escape; fails unless it exits with 0.
