@@ -175,19 +175,31 @@ void BeginGame(GameState& state, GameServices& services) {
   if (AnimatesDeal(state)) services.Repaint();
   if (b.GameMode != ModeEditor) services.IM(ModeSolitaire);
 
+  DealLayout(state, services);
+  AnnounceNumberedGame(state);
+  services.FullRedraw();
+  services.ShowPanelHOF();
+  AnnounceNewGame(state);
+  state.scoring.GameStartTick = services.clock().TickCount();
+}
+
+void DealLayout(GameState& state, GameServices& services) {
   if (state.options.Winnable)
     CreateBoard(state, services);
   else
     PlainDeal(state, services);
+}
 
+void AnnounceNumberedGame(GameState& state) {
+  const Board& b = state.board;
   if (b.GameNumber > 0 && state.options.RandomSeed1)
     ShowStatus(state.status,
                "Specific Board started. Random Seed #" + std::to_string(b.GameNumber));
-  services.FullRedraw();
-  services.ShowPanelHOF();
+}
+
+void AnnounceNewGame(GameState& state) {
   if (state.status.StatusScrollPos < 2 || state.status.StatusMessage == NoMoreMoves)
     ShowStatus(state.status, "New game started.");
-  state.scoring.GameStartTick = services.clock().TickCount();
 }
 
 void RandomSolitaireGame1Click(GameState& state, GameServices& services) {

@@ -61,6 +61,14 @@ bool AnimatesDeal(const GameState& state);
 // game's code is current, every position undealt, no tile placed, no move made.
 void PrepareLayoutBoard(GameState& state);
 
+// Deals the prepared board: the winnable deal with "Winnable Layouts" checked, else plainly.
+void DealLayout(GameState& state, GameServices& services);
+
+// The status lines of a new deal: the game number of a numbered game, then "New game started."
+// unless a message is still sliding in.
+void AnnounceNumberedGame(GameState& state);
+void AnnounceNewGame(GameState& state);
+
 // Starts a one-player Solitaire game on the current layout.
 void BeginGame(GameState& state, GameServices& services);
 

@@ -11,20 +11,14 @@ void TwoPlayers(GameState& state, GameServices& services) {
   services.ShowEmptyBoard();
   PrepareLayoutBoard(state);
   if (AnimatesDeal(state)) services.Repaint();
-  if (state.options.Winnable)
-    CreateBoard(state, services);
-  else
-    PlainDeal(state, services);
+  DealLayout(state, services);
   if (b.GameMode == ModePaused) services.ResetPauseCaptions();
   ShowStatus(state.status, "Two-Player Solitaire started.");
   services.IM(ModeTwoPlayers);
-  if (b.GameNumber > 0 && state.options.RandomSeed1)
-    ShowStatus(state.status,
-               "Specific Board started. Random Seed #" + std::to_string(b.GameNumber));
+  AnnounceNumberedGame(state);
   services.ShowPanelHOF();
   services.FullRedraw();
-  if (state.status.StatusScrollPos < 2 || state.status.StatusMessage == NoMoreMoves)
-    ShowStatus(state.status, "New game started.");
+  AnnounceNewGame(state);
   Scoring& s = state.scoring;
   s.GameStartTick = s.TurnStartTick1 = s.TurnStartTick2 = services.clock().TickCount();
 }
