@@ -400,9 +400,7 @@ void TPelmar::IM(int newMode) {
   if (old != newMode && !IsScreenMode(old) && !IsScreenMode(newMode)) state_.LastHallRank = 0;
   state_.board.GameMode = static_cast<std::uint8_t>(newMode);
   // A new screen starts with the arrow; the pointer rules bring the hand back over tiles.
-  const render::CursorShape before = cursor_;
-  cursor_ = render::CursorShape::Arrow;
-  ApplyCursor(before);
+  ShowCursor(render::CursorShape::Arrow);
   if (shell::RevealsSameGameButton(newMode)) window_->ShowSameGameButton();
   if (ShowsBackgroundOnly(newMode)) renderer_.ShowFond();
   window_->ShowGamesPanel(shell::GamesPanelShown(newMode, state_.options));
@@ -582,9 +580,7 @@ void TPelmar::TwoPlayerGameOver() {
 void TPelmar::GameOver() {
   engine::Board& b = state_.board;
   if (b.GameMode == engine::ModeTwoPlayers) return TwoPlayerGameOver();
-  const render::CursorShape before = cursor_;
-  cursor_ = render::CursorShape::Arrow;
-  ApplyCursor(before);
+  ShowCursor(render::CursorShape::Arrow);
   renderer_.ShowFond();
   b.GameOverShown = true;
   const records::GameOverOutcome outcome = records::PrepareGameOver(state_, hall_, 0);
@@ -696,17 +692,13 @@ void TPelmar::ShowStatusLine() {
 
 void TPelmar::CoolMouse() {
   state_.options.CoolMouse = !state_.options.CoolMouse;
-  const render::CursorShape before = cursor_;
-  cursor_ = state_.options.CoolMouse ? render::CursorShape::Hand : render::CursorShape::Arrow;
-  ApplyCursor(before);
+  ShowCursor(state_.options.CoolMouse ? render::CursorShape::Hand : render::CursorShape::Arrow);
 }
 
 void TPelmar::AnimateCursor() {
   state_.options.AnimateCursor = !state_.options.AnimateCursor;
-  const render::CursorShape before = cursor_;
   if (!state_.options.AnimateCursor && cursor_ == render::CursorShape::PressedHand)
-    cursor_ = render::CursorShape::Hand;
-  ApplyCursor(before);
+    ShowCursor(render::CursorShape::Hand);
 }
 
 void TPelmar::CheckMusicEntry(int midiNumber) {
@@ -774,11 +766,13 @@ void TPelmar::LoadlayoutClick(int entry) {
     window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
 }
 
-void TPelmar::ApplyCursor(render::CursorShape before) {
+void TPelmar::ShowCursor(render::CursorShape shape) {
   static constexpr std::array Shapes{platform::qt::BoardCursor::Arrow,
                                      platform::qt::BoardCursor::Hand,
                                      platform::qt::BoardCursor::PressedHand};
-  if (cursor_ != before) window_->SetBoardCursor(Shapes[static_cast<int>(cursor_)]);
+  if (shape == cursor_) return;
+  cursor_ = shape;
+  window_->SetBoardCursor(Shapes[static_cast<int>(shape)]);
 }
 
 void TPelmar::OnStatusCaptionClick(int field) {
@@ -788,23 +782,23 @@ void TPelmar::OnStatusCaptionClick(int field) {
 }
 
 void TPelmar::OnBoardPress() {
-  const render::CursorShape before = cursor_;
-  render::HandDown(state_.options, cursor_);
-  ApplyCursor(before);
+  render::CursorShape next = cursor_;
+  render::HandDown(state_.options, next);
+  ShowCursor(next);
 }
 
 void TPelmar::OnBoardMove(int x, int y) {
-  const render::CursorShape before = cursor_;
-  render::FormMouseMove(state_, *this, *this, cursor_, x, y);
-  ApplyCursor(before);
+  render::CursorShape next = cursor_;
+  render::FormMouseMove(state_, *this, *this, next, x, y);
+  ShowCursor(next);
 }
 
 void TPelmar::OnBoardRelease(platform::qt::PointerButton button, int x, int y) {
   static constexpr std::array Buttons{engine::MouseButton::Left, engine::MouseButton::Right,
                                       engine::MouseButton::Middle};
-  const render::CursorShape before = cursor_;
-  render::HandUp(cursor_);
-  ApplyCursor(before);
+  render::CursorShape next = cursor_;
+  render::HandUp(next);
+  ShowCursor(next);
   // The first click on a stacked board ends the panel's redraw with every board redraw.
   const int mode = state_.board.GameMode;
   if ((mode >= engine::ModeSolitaire && mode <= engine::ModeMemory) || mode == engine::ModeEditor)

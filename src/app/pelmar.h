@@ -200,8 +200,8 @@ private:
   void TwoPlayers() { engine::TwoPlayers(state_, *this); }
   // The verdict of a cleared two-player board; no record is kept.
   void TwoPlayerGameOver();
-  // Shows the cursor the pointer rules chose, when it changed.
-  void ApplyCursor(render::CursorShape before);
+  // Shows the cursor the rules chose, when it differs from the one shown.
+  void ShowCursor(render::CursorShape shape);
 
   engine::GameState state_;
   render::BoardPictures pictures_;

@@ -35,7 +35,6 @@ public:
   // The last save failed (or none was tried yet after a failure).
   bool LastSaveFailed() const { return lastSaveFailed_; }
 
-  const platform::IniFile& File() const { return file_; }
   const std::string& Path() const { return path_; }
 
 private:

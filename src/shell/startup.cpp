@@ -9,7 +9,6 @@ namespace shell {
 
 namespace {
 
-constexpr const char* StartMusic = "Night";
 constexpr const char* StartLayout = "Traditional";
 
 // The layout number a start-up decision changes: LayoutIndex, or LastBoard while LayoutIndex
@@ -20,16 +19,6 @@ int& CurrentLayoutNumber(engine::GameState& state) {
 }
 
 } // namespace
-
-int ChooseMidiNumber(int stored, const std::vector<std::string>& captions) {
-  const int count = static_cast<int>(captions.size());
-  if (count == 0) return 0;
-  int number = stored;
-  if (number == -1)
-    for (int k = 0; k < count; ++k)
-      if (captions[k] == StartMusic) number = k + 1;
-  return std::clamp(number, 1, count);
-}
 
 bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCaptions,
                        const std::vector<std::string>& shpNames) {

@@ -7,10 +7,6 @@
 
 namespace shell {
 
-// The music track to start on: with none stored, the track captioned "Night" (the last one so
-// captioned); always within 1..count. Zero when there is no track.
-int ChooseMidiNumber(int stored, const std::vector<std::string>& captions);
-
 // Fills the layout list (the ".lay" captions sorted, then the ".shp" file names), makes a stored
 // layout number that points nowhere the "Traditional" layout, and decides the layout the program
 // starts on: LayoutPath and CheckedEntry are set, and the current layout number (LayoutIndex, or

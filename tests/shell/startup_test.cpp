@@ -8,23 +8,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(StartupTest, MusicStartsOnNightAndStaysInTheList) {
-  struct Case {
-    int stored;
-    Names captions;
-    int expected;
-  } cases[] = {
-      {-1, {"Kites", "Night", "Rain"}, 2},
-      {-1, {"Night", "Night", "Rain"}, 2}, // the last one so captioned
-      {-1, {"Kites", "Rain"}, 1},          // none: kept, then limited
-      {7, {"Kites", "Night", "Rain"}, 3},
-      {0, {"Kites"}, 1},
-      {-1, {}, 0},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(shell::ChooseMidiNumber(c.stored, c.captions), c.expected) << c.stored;
-}
-
 struct StartLayoutCase {
   const char* label;
   int layoutIndex, lastBoard;
