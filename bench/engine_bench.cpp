@@ -72,7 +72,7 @@ std::unique_ptr<GameState> NewGame(bool winnable) {
 void BeginNumberedGame(GameState& game, int number) {
   tool::QuietServices services(game);
   game.board.GameNumber = number;
-  engine::BeginGame(game, services);
+  services.BeginGame();
 }
 
 // Reports the allocations a measured loop made, averaged per iteration.

@@ -20,6 +20,10 @@ using platform::Rgb;
 class NullView final : public render::BoardView {
 public:
   void Show(platform::Rect) override { ++shows; }
+  render::BoardLook Look() const override {
+    return {render::BoardContent::StackedBoard, render::TileFaces::Shown, true};
+  }
+  void GameOver() override {}
   std::uint64_t shows = 0;
 };
 
@@ -47,7 +51,7 @@ struct Scene {
   std::unique_ptr<tool::QuietServices> services = std::make_unique<tool::QuietServices>(*state);
   std::unique_ptr<render::BoardPictures> pictures = std::make_unique<render::BoardPictures>();
   NullView view;
-  render::BoardRenderer renderer{*state, *pictures, *services, view};
+  render::BoardRenderer renderer{*state, *pictures, view};
   std::string error;
 
   Scene() {
@@ -62,7 +66,7 @@ struct Scene {
     state->options.RandomSeed1 = true;
     state->options.Shadows = true;
     state->board.GameNumber = 1;
-    engine::BeginGame(*state, *services);
+    services->BeginGame();
     pictures->TilesetBitmap = SyntheticTileset();
     render::ComposeTileSheet(pictures->TilesetBitmap, pictures->TileSheet);
     pictures->BackgroundBitmap.Fill(Rgb(10, 60, 110));

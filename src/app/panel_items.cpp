@@ -6,16 +6,16 @@ namespace app {
 
 namespace {
 
-platform::qt::PanelButtonItem Button(std::optional<shell::CommandId> command,
-                                     std::string_view caption = {}) {
+platform::PanelButtonItem Button(std::optional<shell::CommandId> command,
+                                 std::string_view caption = {}) {
   return {command ? static_cast<int>(*command) : 0, std::string(caption),
           shell::PanelButtonEnabled(command)};
 }
 
 } // namespace
 
-platform::qt::GamesPanelItems GamesPanelItems() {
-  platform::qt::GamesPanelItems items;
+platform::GamesPanelItems GamesPanelItems() {
+  platform::GamesPanelItems items;
   items.width = shell::PanelWidth;
   items.height = shell::PanelHeight;
   items.pictureWidth = shell::PictureButtonWidth;
@@ -27,7 +27,7 @@ platform::qt::GamesPanelItems GamesPanelItems() {
   items.sameGame = Button(shell::SameGameCommand, shell::SameGameCaption);
   items.defaultButton = Button(shell::DefaultPanelCommand);
   for (const shell::PanelGame& game : shell::PanelGames()) {
-    platform::qt::PanelGameItem item{
+    platform::PanelGameItem item{
         std::string(game.picture), std::string(game.hint), Button(game.command), {}};
     for (const shell::DifficultyButton& b : game.difficulties)
       item.difficulties.push_back(Button(b.command, b.caption));

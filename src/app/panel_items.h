@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 namespace app {
 
 // The games panel as the window shows it, from the panel's table and the command table.
-platform::qt::GamesPanelItems GamesPanelItems();
+platform::GamesPanelItems GamesPanelItems();
 
 } // namespace app

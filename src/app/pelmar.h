@@ -1,19 +1,20 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
-#include "engine/deal.h"
-#include "engine/game_services.h"
+#include "app/game_list.h"
 #include "engine/game_state.h"
-#include "engine/solitaire_play.h"
-#include "engine/two_players.h"
-#include "games/clock.h"
-#include "games/thread_timer.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
-#include "platform/qt/text_painter.h"
-#include "platform/qt/window_port.h"
+#include "platform/desktop.h"
+#include "platform/window_port.h"
+#include "play/clock.h"
+#include "play/game_list.h"
+#include "play/host.h"
+#include "play/thread_timer.h"
 #include "records/hall_file.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_panel.h"
@@ -24,57 +25,64 @@
 #include "render/tilesets.h"
 #include "shell/commands.h"
 #include "shell/idle_animations.h"
-#include "shell/last_played_game.h"
 #include "shell/music.h"
 #include "shell/pause.h"
 #include "shell/settings_keys.h"
 
-// The application object: owns every piece of game state and wires the rules, the drawing and
-// the clock to the window. The window only turns events into calls here.
-class TPelmar final : public engine::GameServices,
+// The application object: owns every piece of game state and the games, and wires the rules,
+// the drawing and the clock to the window. The window only turns events into calls here, and
+// every call runs one rule to its end: input that arrives while an animation shows its frames
+// waits until the rule is over.
+class TPelmar final : public play::Host,
                       public render::BoardView,
-                      public games::ClockHooks,
+                      public play::ClockHooks,
                       public shell::MusicView,
                       public records::HallHooks,
                       public render::CurrentTileView,
-                      public platform::qt::WindowEvents {
+                      public platform::WindowEvents {
 public:
-  TPelmar(std::string programDir, platform::Audio& audio);
+  TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop);
+  ~TPelmar() override;
 
   // The start-up sequence over a window that is not shown yet. False when the program cannot
   // run (no layout at all); the player has been told why.
-  bool Init(platform::qt::WindowPort& window);
+  bool Init(platform::WindowPort& window);
   // The start-up window that shows what Init is doing; it closes when the main window shows.
-  void SetSplash(platform::qt::SplashPort* splash) { splash_ = splash; }
+  void SetSplash(platform::SplashPort* splash) { splash_ = splash; }
   // Shows the window where the settings place it, then the games panel takes over.
   void ShowMainWindow();
   void FormShow();
 
   engine::GameState& State() { return state_; }
   render::BoardPictures& Pictures() { return pictures_; }
+  // The game of the current mode, null on the screens between games.
+  play::Game* ActiveGame() const { return games_.list.ForMode(state_.board.GameMode); }
 
   // engine::GameServices
   platform::Ui& ui() override { return window_->ui(); }
-  platform::Clock& clock() override { return clock_; }
+  platform::Clock& clock() override { return desktop_.Time(); }
   void IM(int newMode) override;
   void FullRedraw() override { renderer_.FullRedraw(); }
   void RedrawTile(int tile) override { renderer_.RedrawTile(tile); }
   void HLRedrawTile(int tile) override { renderer_.HLRedrawTile(tile); }
   void ShowEmptyBoard() override { renderer_.ShowFond(); }
   void Repaint() override;
-  void ProcessMessages() override { window_->ProcessEvents(); }
+  void CountMoves() override;
+  void BeginGame() override;
+  void LayoutAdded(int index) override;
+
+  // play::Host
+  void PlayWave(play::Sound sound) override;
   void RefreshHighlightColour() override { renderer_.ColorHighlight(); }
   void ShowPanelHOF() override;
   void ResetPauseCaptions() override;
-  void PlayWave(engine::Sound sound) override;
-  void GameOver() override;
   void Stop() override;
-  void CountMoves() override;
   void AskGameNumber() override;
-  void LayoutAdded(int index) override;
+  platform::Desktop& desktop() override { return desktop_; }
+  play::PanelCanvas SidePanel() override;
+  void ShowSidePanel() override { window_->ShowSidePanel(); }
 
-  // games::ClockHooks
-  void DrawPlayerClocks(const games::PlayerClocks& clocks) override;
+  // play::ClockHooks
   void CheckMusicEnd() override {
     if (music_) music_->MediaNotify();
   }
@@ -85,7 +93,10 @@ public:
 
   // render::BoardView
   void Show(platform::Rect changed) override { window_->ShowBoard(changed); }
+  render::BoardLook Look() const override;
   void RefreshHallPanel() override;
+  void DrawOwnField(platform::Bitmap& work, platform::Rect area) override;
+  void GameOver() override;
 
   // records::HallHooks
   void WriteAltGirls(bool on) override;
@@ -93,24 +104,32 @@ public:
   // render::CurrentTileView
   void ShowCurrentTile(int tile) override;
 
-  // platform::qt::WindowEvents
+  // platform::WindowEvents
   void OnCommand(int id) override;
   void OnStatusCaptionClick(int field) override;
   void OnBoardPress() override;
   void OnBoardMove(int x, int y) override;
-  void OnBoardRelease(platform::qt::PointerButton button, int x, int y) override;
+  void OnBoardRelease(platform::PointerButton button, int x, int y) override;
+  void OnKeyDown(platform::Key key) override;
+  void OnKeyUp(platform::Key key) override;
   bool OnClockTick() override;
+  bool MayClose() override;
   void OnClosing() override;
   void FormActivate() override;
   void FormDeactivate() override;
-  void FormResize(const platform::qt::BoardArea& board) override;
+  void FormResize(const platform::BoardArea& board) override;
   int Timer1timer() override;
 
 private:
-  // The data folders: the menus' entries, the start layout. Empty, or what the program cannot
-  // start without.
+  // Runs one event's handler to its end, or keeps it for later when another handler is still
+  // running (an animation showing its frames, a modal window): a rule is never re-entered.
+  enum class Arrival { Input, Timer };
+  template <class F> void Handle(F&& handler, Arrival arrival);
+  // The game whose rules run now: the one being played, or the one the pause screen hides.
+  play::Game* CurrentGame() const;
+
+  // Start-up (pelmar_startup.cpp).
   std::string LoadFiles();
-  // The settings file: read once while starting, written once at close.
   void ReadSettings();
   void SaveSettings();
   void Splashing(const std::string& text);
@@ -118,26 +137,25 @@ private:
   void ActiveTilesetBackground();
   void LoadStartLayout();
   void BuildMenus();
-  void RunFixedCommand(shell::CommandId id);
-  void SyncCheckMarks();
-  void ShowStatusBar();
   void PlaceGamesPanel();
-  // After every event: wakes the timers that have work again.
-  void RunThreadTimerWhenNeeded();
-  void RunClockWhenNeeded();
 
-  // Handlers of the commands that are more than a check mark.
+  // The commands (pelmar_commands.cpp).
+  void RunCommand(int id);
+  void RunFixedCommand(shell::CommandId id);
+  bool StartGameCommand(shell::CommandId id);
+  void SyncCheckMarks();
+  void SyncPictureMenus();
   void NewGame();
   void Exit() { window_->Close(); }
-  void Redraw() { engine::Redraw1Click(state_, *this); }
-  void Back() { engine::Back(state_, *this); }
-  void Hint() { engine::Hint(state_, *this); }
-  void Shuffle();
-  void Restart() { engine::Restart(state_, *this); }
+  void Redraw();
+  void Back() { RunPlayCommand(&play::Game::Back); }
+  void Hint() { RunPlayCommand(&play::Game::Hint); }
+  void Shuffle() { RunPlayCommand(&play::Game::Shuffle); }
+  void Restart() { RunPlayCommand(&play::Game::Restart); }
+  void RunPlayCommand(void (play::Game::*command)());
   void Pause();
   void ShowPauseStep(shell::PauseStep step);
   void ShowPauseCaptions(const shell::PauseCaptions& captions);
-  void Vertical();
   void Shadows();
   void ShowRomanized() { tilesets_.ShowRomanizedClick(); }
   void Gradient() { backgrounds_.CoolBackgroundClick(); }
@@ -176,45 +194,46 @@ private:
   void HighlightBlue() { renderer_.Highlight2Click(render::RectangleEntry::Blue); }
   void ShowMoves() { gameClock_.NStatus(); }
   void ShowTime() { gameClock_.ShowTimeClick(); }
-
   void LoadlayoutClick(int entry);
   void LoadTilesetFromDisk() { tilesets_.Load1Click(render::PictureMenu::FromDisk); }
   void LoadBackgroundFromDisk() { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); }
   void SolidBackground() { backgrounds_.None1Click(true); }
-  // Shows the marks of the Tileset and Background menus as the choosers left them.
-  void SyncPictureMenus();
 
   struct Handler {
     shell::CommandId id;
     void (TPelmar::*run)();
   };
   static const Handler Handlers[];
-  // How "Last Played Game" starts each kind of game that this program can play.
-  struct GameStart {
-    shell::GameKind kind;
-    void (TPelmar::*start)();
-  };
-  static const GameStart GameStarts[];
-  void RandomSolitaire();
-  void SpecificSolitaire() { engine::NewSpecificGame1Click(state_, *this); }
-  void TwoPlayers() { engine::TwoPlayers(state_, *this); }
-  // The verdict of a cleared two-player board; no record is kept.
-  void TwoPlayerGameOver();
+
+  // The end of a cleared board that gives a verdict instead of a record.
+  void VerdictGameOver(std::string_view verdict);
   // Shows the cursor the rules chose, when it differs from the one shown.
   void ShowCursor(render::CursorShape shape);
+  void ShowStatusBar();
+  // After every event: wakes the timers that have work again.
+  void RunThreadTimerWhenNeeded();
+  void RunClockWhenNeeded();
 
   engine::GameState state_;
   render::BoardPictures pictures_;
-  platform::SystemClock clock_;
   render::BoardRenderer renderer_;
-  games::GameClock gameClock_;
-  platform::qt::WindowPort* window_ = nullptr;
-  platform::qt::SplashPort* splash_ = nullptr;
+  app::Games games_;
+  play::GameClock gameClock_;
+  platform::WindowPort* window_ = nullptr;
+  platform::SplashPort* splash_ = nullptr;
+  platform::Desktop& desktop_;
   shell::PauseState pause_;
-  platform::qt::BoardArea boardArea_;
+  platform::BoardArea boardArea_;
   shell::IdlePictures idlePictures_;
-  games::ThreadTimerPacing threadPacing_;
+  play::ThreadTimerPacing threadPacing_;
   render::CursorShape cursor_ = render::CursorShape::Arrow;
+
+  // The event gate: whether a handler runs, whether an animation shows a frame, the events
+  // that wait meanwhile, and a close that waits for the animation's end.
+  bool handling_ = false;
+  int presenting_ = 0;
+  std::deque<std::function<void()>> waiting_;
+  bool closeWaiting_ = false;
 
   platform::Audio& audio_;
   shell::MusicState musicState_;
@@ -224,7 +243,6 @@ private:
   records::HallFile hallFile_;
   records::HallPictures hallPictures_;
   platform::Bitmap SaveHof_{records::PanelWidth, records::PanelHeight};
-  platform::qt::QtTextPainter painter_;
   render::Tilesets tilesets_;
   render::Backgrounds backgrounds_;
   int tilesetIndex_ = render::DefaultTilesetIndex;

@@ -163,26 +163,6 @@ void PrepareLayoutBoard(GameState& state) {
   b.History.count = 0;
 }
 
-void BeginGame(GameState& state, GameServices& services) {
-  Board& b = state.board;
-  services.RefreshHighlightColour();
-  InitVar(state);
-  services.ResetPauseCaptions();
-  services.ShowEmptyBoard();
-
-  PrepareLayoutBoard(state);
-
-  if (AnimatesDeal(state)) services.Repaint();
-  if (b.GameMode != ModeEditor) services.IM(ModeSolitaire);
-
-  DealLayout(state, services);
-  AnnounceNumberedGame(state);
-  services.FullRedraw();
-  services.ShowPanelHOF();
-  AnnounceNewGame(state);
-  state.scoring.GameStartTick = services.clock().TickCount();
-}
-
 void DealLayout(GameState& state, GameServices& services) {
   if (state.options.Winnable)
     CreateBoard(state, services);
@@ -200,18 +180,6 @@ void AnnounceNumberedGame(GameState& state) {
 void AnnounceNewGame(GameState& state) {
   if (state.status.StatusScrollPos < 2 || state.status.StatusMessage == NoMoreMoves)
     ShowStatus(state.status, "New game started.");
-}
-
-void RandomSolitaireGame1Click(GameState& state, GameServices& services) {
-  state.options.RandomSeed1 = false;
-  BeginGame(state, services);
-}
-
-void NewSpecificGame1Click(GameState& state, GameServices& services) {
-  state.options.RandomSeed1 = true;
-  services.AskGameNumber();
-  state.rng.Randomize(services.clock());
-  BeginGame(state, services);
 }
 
 } // namespace engine

@@ -69,10 +69,4 @@ void DealLayout(GameState& state, GameServices& services);
 void AnnounceNumberedGame(GameState& state);
 void AnnounceNewGame(GameState& state);
 
-// Starts a one-player Solitaire game on the current layout.
-void BeginGame(GameState& state, GameServices& services);
-
-void RandomSolitaireGame1Click(GameState& state, GameServices& services);
-void NewSpecificGame1Click(GameState& state, GameServices& services);
-
 } // namespace engine

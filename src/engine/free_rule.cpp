@@ -1,7 +1,5 @@
 #include "engine/free_rule.h"
 
-#include "engine/deal.h"
-
 namespace engine {
 
 namespace {
@@ -27,7 +25,6 @@ bool FreeBySides(const TileGrid& g, int x, int y, int z, bool vertical) {
 }
 
 bool DispoWith(const Board& board, int t, bool vertical) {
-  if (board.GameMode == ModeRivers || board.GameMode == ModeEditor) return true;
   const Position& p = board.TilePos[t];
   if (p.x == 0 && p.y == 0) return false;
   return FreeBySides(board.BoardGrid, p.x, p.y, p.z, vertical);
@@ -59,12 +56,10 @@ int FreeTiles(const TileGrid& grid) {
 
 void IsItFree(GameState& state) {
   Board& b = state.board;
-  if (b.GameMode != ModeSolitaire && b.GameMode != ModeTwoPlayers) return;
   bool vertical = state.options.Vertical;
   b.FreeCount = 0;
   b.MovesLeft = 0;
   int count = b.TileCount < MaxTiles ? b.TileCount : MaxTiles;
-  // The mode was checked above, so the per-tile test skips straight to the board.
   for (int t = 1; t <= count; ++t) {
     const Position& p = b.TilePos[t];
     if ((p.x != 0 || p.y != 0) && FreeBySides(b.BoardGrid, p.x, p.y, p.z, vertical))
@@ -74,25 +69,6 @@ void IsItFree(GameState& state) {
   // n free tiles of one group make n - 1 moves.
   for (int k = 1; k < b.FreeCount; ++k)
     if (TileGroup(b.FreeList[k]) == TileGroup(b.FreeList[k + 1])) ++b.MovesLeft;
-}
-
-void VerticalClick(GameState& state, GameServices& services) {
-  switch (state.board.GameMode) {
-  case ModeSolitaire:
-    if (services.ui().AskOkCancel("Vertical variation",
-                                  "If you want to change the game mode, you'll have to restart "
-                                  "your game. Do you wish to continue ?")) {
-      BeginGame(state, services);
-      state.options.Vertical = !state.options.Vertical;
-    }
-    break;
-  case ModeNone:
-  case ModeGamesPanel:
-    state.options.Vertical = !state.options.Vertical;
-    break;
-  default:
-    break;
-  }
 }
 
 } // namespace engine

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/game_services.h"
 #include "engine/game_state.h"
 
 namespace engine {
@@ -16,10 +15,7 @@ inline bool IsPositionFree(const TileGrid& grid, const Position& p) {
 }
 // The occupied anchor cells that are free by the normal rule.
 int FreeTiles(const TileGrid& grid);
-// Recounts FreeCount, FreeList and MovesLeft for Solitaire (one or two players); other modes
-// keep their counts.
+// Recounts FreeCount, FreeList and MovesLeft by the free-tile rule of Solitaire.
 void IsItFree(GameState& state);
-// The "Vertical Variation" menu command.
-void VerticalClick(GameState& state, GameServices& services);
 
 } // namespace engine

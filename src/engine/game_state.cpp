@@ -31,6 +31,7 @@ void InitVar(GameState& state) {
   b.SecondPick = 0;
   s.PenaltySeconds = 0;
   state.status.StatusBounce = false;
+  state.RevealCountdown = 0;
   // A new board has no tile under the pointer yet: the next move marks it afresh.
   state.pointer = {};
 }

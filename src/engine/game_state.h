@@ -102,6 +102,9 @@ struct GameState {
   PointerState pointer;
   int LastBoard = 1;
   int LastHallRank = 0;
+  // Clock ticks until a face-up pair of tiles is resolved; every click on the board waits
+  // meanwhile, in every game.
+  int RevealCountdown = 0;
 };
 
 // Resets the per-game state before a deal.

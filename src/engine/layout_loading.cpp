@@ -50,7 +50,7 @@ void LayoutLoaded(GameState& state, GameServices& services, const LayoutGrid& ce
     return;
   }
   ShowStatus(state.status, std::string("Layout ") + OpenQuote + name + CloseQuote + " selected.");
-  BeginGame(state, services);
+  services.BeginGame();
 }
 
 int FindLayoutName(const LayoutState& layouts, const std::string& name) {

@@ -13,7 +13,9 @@ bool OnTile(const TileGrid& grid, int x, int y, int z) {
   return grid(x, y, z) != 0;
 }
 
-void SwapShuffle(GameState& state, GameServices& services) {
+} // namespace
+
+void SwapShuffle(GameState& state, GameServices& services, bool withinLayers) {
   Board& b = state.board;
   for (int pass = 1; pass <= MaxSwapPasses; ++pass) {
     for (int z = 1; z <= GridLayers; ++z)
@@ -25,8 +27,7 @@ void SwapShuffle(GameState& state, GameServices& services) {
           do {
             other.x = state.rng.Random(GridWidth) + 1;
             other.y = state.rng.Random(GridHeight) + 1;
-            // Rivers is flat: its tiles only trade places within their layer.
-            other.z = b.GameMode == ModeRivers ? z : state.rng.Random(GridLayers) + 1;
+            other.z = withinLayers ? z : state.rng.Random(GridLayers) + 1;
           } while (!OnTile(b.BoardGrid, other.x, other.y, other.z));
           int f = b.BoardGrid(other);
           std::swap(b.TilePos[c], b.TilePos[f]);
@@ -38,13 +39,11 @@ void SwapShuffle(GameState& state, GameServices& services) {
   }
 }
 
-} // namespace
-
 bool ShuffleBoard(GameState& state, GameServices& services) {
   Board& b = state.board;
   int mode = b.GameMode;
   bool animate = state.options.Animate && !state.options.RandomSeed1;
-  if (animate && mode >= ModeSolitaire && mode <= ModeRivers) {
+  if (animate) {
     services.ShowEmptyBoard();
     services.Repaint();
   }
@@ -124,36 +123,6 @@ bool ShuffleBoard(GameState& state, GameServices& services) {
     k -= 2;
   }
   return true;
-}
-
-void Shuffle1Click(GameState& state, GameServices& services) {
-  Board& b = state.board;
-  int mode = b.GameMode;
-  if (b.GameFinished || mode < ModeSolitaire || mode > ModeRivers) return;
-  b.HintA = b.HintB = 0;
-  b.FirstPick = b.SecondPick = 0;
-
-  if (state.options.Shuffable && mode != ModeRivers)
-    ShuffleBoard(state, services);
-  else
-    SwapShuffle(state, services);
-
-  if (mode == ModeRivers) {
-    ShowStatus(state.status, "Tiles shuffled. 40 seconds penalty.");
-    state.scoring.PenaltySeconds += 40;
-  } else {
-    services.CountMoves();
-    if (b.MovesLeft >= 2)
-      ShowStatus(state.status,
-                 "Tiles shuffled. " + std::to_string(b.MovesLeft) + " new moves found.");
-    else if (b.MovesLeft == 1)
-      ShowStatus(state.status, "Tiles shuffled. 1 new move found.");
-    else
-      ShowStatus(state.status, "No moves found. Try to press Back a few times.");
-    if (mode == ModeSolitaire) state.scoring.PenaltySeconds += 10 * b.MovesLeft;
-  }
-  services.FullRedraw();
-  services.ProcessMessages();
 }
 
 } // namespace engine

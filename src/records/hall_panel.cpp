@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/tiles.h"
-#include "games/clock.h"
+#include "play/clock.h"
 #include "render/tile_sheet.h"
 
 namespace records {
@@ -58,48 +58,37 @@ const std::array<GirlsPicture, GirlsCount> GirlsFiles = {{
     {"hof_hashira_surprised.bmp", HashiraKey},
 }};
 
-int PanelShift(const engine::Options& options, int gameMode) {
-  if (options.ShowGirls && gameMode != engine::ModeTwoPlayers &&
-      !(options.ShowTile && gameMode == engine::ModeSolitaire))
-    return 90;
-  if (gameMode == engine::ModeTwoPlayers) return 20;
+int PanelShift(const engine::Options& options, const play::Traits* game) {
+  const bool turnClocks = game && game->turnClocks;
+  const bool currentTile = game && game->pointer.showsCurrentTile && options.ShowTile;
+  if (options.ShowGirls && !turnClocks && !currentTile) return 90;
+  if (turnClocks) return 20;
   return options.ShowTile ? 10 : -20;
 }
 
-int GirlsIndex(int mode, const engine::GameState& state, bool altGirls, engine::Generator& rng) {
+int GirlsIndex(const play::Traits* game, const engine::GameState& state, bool altGirls,
+               engine::Generator& rng) {
+  const play::Mascot mascot = game ? game->mascot : play::Mascot{};
+  if (altGirls) return mascot.other;
+  using Measure = play::Mascot::Measure;
   const engine::Board& b = state.board;
-  if (altGirls) {
-    switch (mode) {
-    case engine::ModeClicks:
-    case engine::ModeHashira:
-      return 13;
-    case engine::ModeSolitaire:
-    case engine::ModeSlider:
-      return 14;
-    case engine::ModeRivers:
-    case engine::ModeMemory:
-      return 15;
-    default:
-      return 12;
-    }
+  const auto banded = [&](int measure) {
+    return ByThresholds(measure, mascot.low, mascot.high, mascot.belowLow, mascot.middle,
+                        mascot.above);
+  };
+  switch (mascot.measure) {
+  case Measure::MovesLeft:
+    return banded(b.MovesLeft);
+  case Measure::ShownSeconds:
+    return banded(play::ShownSeconds(state.scoring));
+  case Measure::TilesLeft:
+    return banded(b.TilesLeft);
+  case Measure::Random:
+    return mascot.belowLow + rng.Random(mascot.above - mascot.belowLow + 1);
+  case Measure::None:
+    break;
   }
-  const int shown = games::ShownSeconds(state.scoring);
-  switch (mode) {
-  case engine::ModeSolitaire:
-    return ByThresholds(b.MovesLeft, 2, 7, 11, 9, 10);
-  case engine::ModeRivers:
-    return ByThresholds(shown, 120, 240, 7, 6, 8);
-  case engine::ModeMemory:
-    return ByThresholds(shown, 60, 120, 7, 6, 8);
-  case engine::ModeClicks:
-    return ByThresholds(b.MovesLeft, 6, 24, 5, 3, 4);
-  case engine::ModeSlider:
-    return ByThresholds(b.TilesLeft, 29, 60, 10, 9, 11);
-  case engine::ModeHashira:
-    return 16 + rng.Random(3);
-  default:
-    return 1;
-  }
+  return mascot.belowLow;
 }
 
 void ComposePanel(platform::Bitmap& SaveHof, const HallPictures& pictures, const HallOfFame& hall,
@@ -125,7 +114,7 @@ void ComposePanel(platform::Bitmap& SaveHof, const HallPictures& pictures, const
     painter.DrawText(SaveHof, 15, 27 * rank + 81 - shift, EntryName(entry), name, White);
     std::string shown;
     if (kind == TableKind::Timed)
-      shown = std::string(games::FormatTime(*value).view());
+      shown = std::string(play::FormatTime(*value).view());
     else
       shown = PanelScore(kind == TableKind::Hashira ? *value * 100 : *value);
     painter.DrawText(SaveHof, 32, 27 * rank + 94 - shift, shown, platform::Font{"Verdana", 9},
@@ -133,16 +122,16 @@ void ComposePanel(platform::Bitmap& SaveHof, const HallPictures& pictures, const
   }
 }
 
-void ShowPanelHOF(engine::GameState& state, int pictureMode, const HallState& hall,
-                  const HallPictures& pictures, platform::Bitmap& SaveHof,
+void ShowPanelHOF(engine::GameState& state, const play::Traits* game, const play::Traits* pictured,
+                  const HallState& hall, const HallPictures& pictures, platform::Bitmap& SaveHof,
                   platform::TextPainter& painter, engine::GameServices& services) {
   PanelContent content;
-  content.shift = PanelShift(state.options, state.board.GameMode);
+  content.shift = PanelShift(state.options, game);
   content.slot = state.layouts.LayoutIndex;
   content.lastHallRank = state.LastHallRank;
   if (content.shift == 90) {
     services.CountMoves();
-    content.girl = GirlsIndex(pictureMode, state, hall.AltGirls, state.rng);
+    content.girl = GirlsIndex(pictured, state, hall.AltGirls, state.rng);
   }
   ComposePanel(SaveHof, pictures, hall.tables, content, painter);
 }

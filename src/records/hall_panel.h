@@ -7,6 +7,7 @@
 #include "engine/game_state.h"
 #include "platform/bitmap.h"
 #include "platform/text.h"
+#include "play/traits.h"
 #include "records/hall_of_fame.h"
 #include "render/board_renderer.h"
 
@@ -31,11 +32,14 @@ struct HallPictures {
 };
 
 // How far the list moves up: room for the mascot, the players' clocks or the pointed tile.
-int PanelShift(const engine::Options& options, int gameMode);
+// `game` is the game being played, null on the screens between games.
+int PanelShift(const engine::Options& options, const play::Traits* game);
 
-// The mascot for the game in `mode` (the paused one on the pause screen): its face follows the
-// player's progress. Hashira draws one number from the program's generator at each call.
-int GirlsIndex(int mode, const engine::GameState& state, bool altGirls, engine::Generator& rng);
+// The mascot for a game (the paused one on the pause screen; null for none): its face follows
+// the player's progress, by the measure its traits name. A random face draws one number from
+// the program's generator at each call.
+int GirlsIndex(const play::Traits* game, const engine::GameState& state, bool altGirls,
+               engine::Generator& rng);
 
 // What one rendering of the panel shows.
 struct PanelContent {
@@ -49,11 +53,11 @@ struct PanelContent {
 void ComposePanel(platform::Bitmap& SaveHof, const HallPictures& pictures, const HallOfFame& hall,
                   const PanelContent& content, platform::TextPainter& painter);
 
-// Everything ShowPanelHOF decides and draws into SaveHof; the caller then shows it. `pictureMode`
-// is GameMode, or the paused mode on the pause screen. Counts the moves first when the mascot
-// depends on them.
-void ShowPanelHOF(engine::GameState& state, int pictureMode, const HallState& hall,
-                  const HallPictures& pictures, platform::Bitmap& SaveHof,
+// Everything ShowPanelHOF decides and draws into SaveHof; the caller then shows it. `game` is the
+// game being played, `pictured` the one the mascot shows (the paused one on the pause screen).
+// Counts the moves first when the mascot depends on them.
+void ShowPanelHOF(engine::GameState& state, const play::Traits* game, const play::Traits* pictured,
+                  const HallState& hall, const HallPictures& pictures, platform::Bitmap& SaveHof,
                   platform::TextPainter& painter, engine::GameServices& services);
 
 // The pointed tile in the panel's spot, or the spot wiped when `tile` is 0 or covered by a tile

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "games/clock.h"
+#include "play/clock.h"
+#include "play/game_codes.h"
 
 namespace records {
 
@@ -13,21 +14,21 @@ constexpr std::string_view EmptyCell = "   ";
 shell::CommandId StartCommand(int code) {
   using shell::CommandId;
   switch (code) {
-  case games::game_code::RiversEasy:
+  case play::game_code::RiversEasy:
     return CommandId::RiversEasy;
-  case games::game_code::RiversHard:
+  case play::game_code::RiversHard:
     return CommandId::RiversHard;
-  case games::game_code::MemoryEasy:
+  case play::game_code::MemoryEasy:
     return CommandId::MemoryEasy;
-  case games::game_code::MemoryHard:
+  case play::game_code::MemoryHard:
     return CommandId::MemoryHard;
-  case games::game_code::ClicksEasy:
+  case play::game_code::ClicksEasy:
     return CommandId::ClicksEasy;
-  case games::game_code::ClicksNormal:
+  case play::game_code::ClicksNormal:
     return CommandId::ClicksNormal;
-  case games::game_code::ClicksHard:
+  case play::game_code::ClicksHard:
     return CommandId::ClicksHard;
-  case games::game_code::Slider:
+  case play::game_code::Slider:
     return CommandId::Slider;
   default:
     return CommandId::Hashira;
@@ -35,7 +36,7 @@ shell::CommandId StartCommand(int code) {
 }
 
 std::string Time(int seconds) {
-  return std::string(games::FormatTime(seconds).view());
+  return std::string(play::FormatTime(seconds).view());
 }
 
 // Numbers keep their right edge: long ones move the cell left, short ones get blanks in front.

@@ -13,19 +13,6 @@ using platform::Rect;
 
 namespace {
 
-// What a redraw puts on the background in each GameMode.
-enum class Content : std::uint8_t { Background, StackedBoard, OwnBoard };
-constexpr std::array<Content, engine::ModeClosing + 1> ContentByMode{
-    Content::Background,   Content::StackedBoard, Content::StackedBoard, Content::StackedBoard,
-    Content::StackedBoard, Content::OwnBoard,     Content::OwnBoard,     Content::Background,
-    Content::StackedBoard, Content::Background,   Content::Background,   Content::Background,
-    Content::Background,
-};
-
-Content ContentOf(int mode) {
-  return mode < static_cast<int>(ContentByMode.size()) ? ContentByMode[mode] : Content::Background;
-}
-
 // One block copy of the tile body: `part` is in the tileset for the outline mask, or relative to
 // the tile's sheet cell; (dx, dy) is where it lands relative to the face's top-left corner.
 enum class From : std::uint8_t { Tileset, Cell };
@@ -78,9 +65,9 @@ bool BodyMeets(const Rect& r, int cx, int cy) {
          cy + TileHeight > r.top;
 }
 
-// The editor shows every tile alike. Elsewhere only real tile numbers have a picture.
-std::optional<SheetCell> SheetCellOf(int mode, int value) {
-  if (mode == engine::ModeEditor) return SheetCell{0, 0};
+// A layout being drawn shows every tile alike. Elsewhere only real tile numbers have a picture.
+std::optional<SheetCell> SheetCellOf(TileFaces faces, int value) {
+  if (faces == TileFaces::AllBlank) return SheetCell{0, 0};
   if (value < 1 || value > engine::MaxTiles) return std::nullopt;
   return TileCell(engine::FaceOf[value]);
 }
@@ -132,9 +119,8 @@ private:
   Rect clip_;
 };
 
-BoardRenderer::BoardRenderer(engine::GameState& state, BoardPictures& pictures,
-                             engine::GameServices& services, BoardView& view)
-    : state_(state), pictures_(pictures), services_(services), view_(view) {}
+BoardRenderer::BoardRenderer(engine::GameState& state, BoardPictures& pictures, BoardView& view)
+    : state_(state), pictures_(pictures), view_(view) {}
 
 void BoardRenderer::Redraw() {
   view_.RefreshHallPanel();
@@ -146,15 +132,14 @@ void BoardRenderer::Redraw() {
                                         p.WorkBitmap.Bounds());
   platform::Blit(p.WorkBitmap, area.left, area.top, p.BackgroundBitmap, area);
 
-  const int mode = state_.board.GameMode;
-  switch (ContentOf(mode)) {
-  case Content::StackedBoard:
+  switch (view_.Look().content) {
+  case BoardContent::StackedBoard:
     DrawStackedBoard();
     break;
-  case Content::OwnBoard:
-    view_.DrawOwnBoard(mode, p.WorkBitmap, area);
+  case BoardContent::OwnField:
+    view_.DrawOwnField(p.WorkBitmap, area);
     break;
-  case Content::Background:
+  case BoardContent::Background:
     break;
   }
 
@@ -168,10 +153,10 @@ void BoardRenderer::Redraw() {
 // of the finished board would open the result window again.
 bool BoardRenderer::EndOfBoard() {
   engine::Board& board = state_.board;
-  if (board.TilesLeft == 0 && board.GameMode != engine::ModeEditor && state_.scoring.GameScore > 0)
+  if (board.TilesLeft == 0 && view_.Look().endsWhenCleared && state_.scoring.GameScore > 0)
     board.GameFinished = true;
   if (!board.GameFinished) return false;
-  if (!board.GameOverShown) services_.GameOver();
+  if (!board.GameOverShown) view_.GameOver();
   return true;
 }
 
@@ -228,15 +213,16 @@ void BoardRenderer::ShowIt(int x0, int y0, int value, int z0) {
   const Rect& dirty = pictures_.DirtyRect;
   const bool whole = IsWholeBoard(dirty);
   if (!whole && !BodyMeets(dirty, a + RefreshShiftX, b + RefreshShiftY)) return;
-  const std::optional<SheetCell> sheetCell = SheetCellOf(board.GameMode, value);
+  const TileFaces faces = Faces();
+  const std::optional<SheetCell> sheetCell = SheetCellOf(faces, value);
   if (!sheetCell) return;
 
   const Canvas canvas(pictures_.WorkBitmap,
                       whole ? pictures_.WorkBitmap.Bounds() : ToBoardPixels(dirty));
   const Position cell{x0 + 1, y0 + 1, z0 + 1};
   DrawBody(canvas, cell, a, b, *sheetCell);
-  const bool faceDown = board.GameMode == engine::ModeEditor ||
-                        (board.GameMode == engine::ModeMemory && !IsPick(value));
+  const bool faceDown =
+      faces == TileFaces::AllBlank || (faces == TileFaces::BacksButPicks && !IsPick(value));
   if (faceDown)
     DrawBlankFace(canvas, cell, value, a, b);
   else
@@ -264,12 +250,11 @@ void BoardRenderer::DrawBody(const Canvas& canvas, const Position& cell, int a, 
 
 void BoardRenderer::DrawBlankFace(const Canvas& canvas, const Position& cell, int value, int a,
                                   int b) const {
-  const engine::Board& board = state_.board;
   const Bitmap& tileset = pictures_.TilesetBitmap;
-  const bool cursor =
-      board.GameMode == engine::ModeEditor && IsEditorCursor(cell.x, cell.y, cell.z);
+  const TileFaces faces = Faces();
+  const bool cursor = faces == TileFaces::AllBlank && IsEditorCursor(cell.x, cell.y, cell.z);
   canvas.Blit(a, b, tileset, cursor ? SelectedFaceRect : BlankFaceRect, RasterOp::Copy);
-  if (board.GameMode != engine::ModeMemory || !IsHover(value)) return;
+  if (faces != TileFaces::BacksButPicks || !IsHover(value)) return;
   if (state_.options.HighlightMode == HighlightColoredTile)
     canvas.Blit(a, b, tileset, HintFaceRect, RasterOp::Copy);
   else if (!pictures_.PathFound)

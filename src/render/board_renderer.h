@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "engine/board.h"
-#include "engine/game_services.h"
 #include "engine/game_state.h"
 #include "platform/bitmap.h"
 #include "render/shadow_pieces.h"
@@ -42,18 +41,36 @@ constexpr int PenWidth = 3;
 // Zero-based like the cell it names; no cell while the editor has no cursor on the board.
 constexpr engine::Position NoEditorCursor{-1, -1, -1};
 
+// What a redraw puts on the background: the stacked board, a game's own field, or nothing.
+enum class BoardContent : std::uint8_t { Background, StackedBoard, OwnField };
+
+// How the stacked board shows its tiles: their faces, their backs except the picks (the player
+// turns tiles up), or every tile alike and blank (a layout being drawn).
+enum class TileFaces : std::uint8_t { Shown, BacksButPicks, AllBlank };
+
+// How the screen in front of the player is drawn.
+struct BoardLook {
+  BoardContent content = BoardContent::Background;
+  TileFaces faces = TileFaces::Shown;
+  // A board without tiles ends the game at its next redraw.
+  bool endsWhenCleared = false;
+};
+
 // The window side of the board picture, which the GUI implements.
 class BoardView {
 public:
   virtual ~BoardView() = default;
   // `changed` of Game holds a new picture; the window shows it before returning.
   virtual void Show(platform::Rect changed) = 0;
+  // How the current screen is drawn.
+  virtual BoardLook Look() const = 0;
   // Runs first in every redraw: the hall of fame panel re-renders itself here while its refresh
   // flag is set.
   virtual void RefreshHallPanel() {}
-  // Clicks and Slider compose their own grids into the work bitmap, inside `area`.
-  virtual void DrawOwnBoard(int /*gameMode*/, platform::Bitmap& /*work*/, platform::Rect /*area*/) {
-  }
+  // A game with its own field composes it into the work bitmap, inside `area`.
+  virtual void DrawOwnField(platform::Bitmap& /*work*/, platform::Rect /*area*/) {}
+  // A finished board: the result is recorded and shown, and the games panel returns.
+  virtual void GameOver() = 0;
 };
 
 // The pictures the board is composed from and the drawing state kept between redraws.
@@ -74,8 +91,7 @@ struct BoardPictures {
 // Draws the stacked board of Solitaire, Rivers, Memory and the layout editor.
 class BoardRenderer {
 public:
-  BoardRenderer(engine::GameState& state, BoardPictures& pictures, engine::GameServices& services,
-                BoardView& view);
+  BoardRenderer(engine::GameState& state, BoardPictures& pictures, BoardView& view);
 
   // Refreshes the board inside DirtyRect, or whole, and shows it. A finished board is handed
   // to GameOver instead.
@@ -109,6 +125,7 @@ private:
   void DrawStackedBoard();
   void RedrawArea(platform::Rect area);
   void ChooseHighlight(int mode);
+  TileFaces Faces() const { return view_.Look().faces; }
 
   void DrawBody(const Canvas& canvas, const engine::Position& cell, int a, int b,
                 SheetCell sheetCell) const;
@@ -125,7 +142,6 @@ private:
 
   engine::GameState& state_;
   BoardPictures& pictures_;
-  engine::GameServices& services_;
   BoardView& view_;
 };
 

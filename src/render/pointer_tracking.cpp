@@ -1,43 +1,14 @@
 #include "render/pointer_tracking.h"
 
-#include "engine/free_rule.h"
-
 namespace render {
 
 using engine::GameState;
 
 namespace {
 
-// Screens without a board to point at.
-bool IgnoresPointer(int mode) {
-  switch (mode) {
-  case engine::ModeNone:
-  case engine::ModeHashira:
-  case engine::ModeGamesPanel:
-  case engine::ModePaused:
-  case engine::ModeGameOver:
-    return true;
-  default:
-    return false;
-  }
-}
-
-// Without any highlight only these modes still need the pointer (for the cursor and the
-// grids of their own).
-bool NeedsPointerWithoutHighlight(int mode) {
-  return mode == engine::ModeSolitaire || mode == engine::ModeTwoPlayers ||
-         mode == engine::ModeSlider || mode == engine::ModeEditor;
-}
-
-bool IsStackedGame(int mode) {
-  return mode >= engine::ModeSolitaire && mode <= engine::ModeMemory;
-}
-
-bool Eligible(const GameState& state, int t) {
+bool Eligible(const GameState& state, const PointerRules& rules, int t) {
   if (t <= 0) return false;
-  const engine::Options& o = state.options;
-  if (!o.OnlyPossible || state.board.GameMode == engine::ModeMemory) return true;
-  return o.Vertical ? engine::Dispo_Vertical(state.board, t) : engine::Dispo(state.board, t);
+  return !state.options.OnlyPossible || !rules.playable || rules.playable(state, t);
 }
 
 void ClearHover(engine::PointerState& pointer, engine::GameServices& services) {
@@ -49,14 +20,11 @@ void ClearHover(engine::PointerState& pointer, engine::GameServices& services) {
 
 } // namespace
 
-void FormMouseMove(GameState& state, engine::GameServices& services, CurrentTileView& panel,
-                   CursorShape& cursor, int X, int Y) {
-  const int mode = state.board.GameMode;
+void FormMouseMove(GameState& state, const PointerRules& rules, engine::GameServices& services,
+                   CurrentTileView& panel, CursorShape& cursor, int X, int Y) {
   const engine::Options& options = state.options;
-  if (IgnoresPointer(mode)) return;
-  if (options.HighlightMode == 0 && !NeedsPointerWithoutHighlight(mode)) return;
-  // Slider, Clicks and the layout editor follow the pointer with grids of their own.
-  if (!IsStackedGame(mode)) return;
+  if (!rules.tracksTiles) return;
+  if (options.HighlightMode == 0 && !rules.handWithoutHighlight) return;
 
   engine::PointerState& pointer = state.pointer;
   const int px = X - state.board.BoardLeft, py = Y - state.board.BoardTop;
@@ -74,9 +42,8 @@ void FormMouseMove(GameState& state, engine::GameServices& services, CurrentTile
   }
   if (options.HighlightMode == 0) return;
 
-  // Solitaire alone shows the pointed tile beside the board.
-  const bool showsTile = mode == engine::ModeSolitaire && options.ShowTile;
-  if (!Eligible(state, t)) {
+  const bool showsTile = rules.showsCurrentTile && options.ShowTile;
+  if (!Eligible(state, rules, t)) {
     if (showsTile) panel.ShowCurrentTile(0);
     ClearHover(pointer, services);
     pointer.PointedTile = 0;

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "play/traits.h"
+
 namespace shell {
 
-// The play commands whose availability follows the game mode.
-enum class PlayCommand { Back, Hint, Pause, Shuffle, Restart, Stop };
-
-// Whether a play command may be used while GameMode is `mode`; unknown modes enable nothing.
-bool CommandEnabled(PlayCommand command, int mode);
+// Whether a play command may be used while GameMode is `mode`; `game` is the game of that mode,
+// null for the screens between games. A game enables what its traits list, the pause screen
+// only Pause (which resumes the game), every other screen nothing.
+bool CommandEnabled(play::PlayCommand command, int mode, const play::Traits* game);
 
 } // namespace shell

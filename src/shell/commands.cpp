@@ -9,7 +9,7 @@ namespace {
 
 using engine::Options;
 using A = Availability;
-using P = PlayCommand;
+using P = play::PlayCommand;
 
 constexpr Command Entry(CommandId id, Menu menu, std::string_view caption,
                         std::string_view shortcut = {}, A availability = A::Built) {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/options.h"
-#include "shell/command_enabling.h"
+#include "play/traits.h"
 
 namespace shell {
 
@@ -157,7 +157,7 @@ struct Command {
   // A radio entry: checked while its group has this value.
   std::optional<Radio> radio;
   // A play command that the game mode enables and disables.
-  std::optional<PlayCommand> gate;
+  std::optional<play::PlayCommand> gate;
   // A separator follows: between groups of options, and before a menu's folder entries.
   bool separatorAfter = false;
 };

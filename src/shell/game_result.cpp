@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "games/clock.h"
+#include "play/clock.h"
+#include "play/game_codes.h"
 
 namespace shell {
 
@@ -16,7 +17,7 @@ GameResult TimedBoardResult(int totalSeconds) {
 }
 
 GameResult FinishedGameResult(int layoutIndex, int gameScore, int penaltySeconds) {
-  namespace code = games::game_code;
+  namespace code = play::game_code;
   const std::string score = "Your final score is " + std::to_string(gameScore);
   GameResult result;
   switch (layoutIndex) {

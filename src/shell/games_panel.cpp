@@ -58,10 +58,6 @@ bool GamesPanelShown(int mode, const engine::Options& options) {
   return mode == engine::ModeGamesPanel || (mode == engine::ModePaused && options.WelcomePause);
 }
 
-bool RevealsSameGameButton(int mode) {
-  return mode >= engine::ModeSolitaire && mode <= engine::ModeHashira;
-}
-
 PanelOrigin CentredPanelOrigin(int boardWidth, int boardHeight, int boardTop) {
   return {(boardWidth - PanelWidth) / 2, (boardHeight - PanelHeight) / 2 + boardTop};
 }

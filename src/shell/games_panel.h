@@ -48,8 +48,6 @@ bool PanelButtonEnabled(std::optional<CommandId> command);
 
 // The panel is the screen of mode 9, and stays over the pause screen when the player asked so.
 bool GamesPanelShown(int mode, const engine::Options& options);
-// Entering a game reveals "Play Same Game Again" for good.
-bool RevealsSameGameButton(int mode);
 
 struct PanelOrigin {
   int left, top;

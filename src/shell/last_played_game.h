@@ -1,13 +1,14 @@
 #pragma once
 
+#include "play/game_list.h"
+
 namespace shell {
 
-// The kinds of game that "Last Played Game" can start again.
-enum class GameKind { Hashira, Slider, Clicks, Memory, Rivers, TwoPlayerSolitaire, Solitaire };
-
-// The kind of game to start again, from the game being played (GameMode) or, on the games panel,
-// from the game code that the last game left in LayoutIndex. A two-player game leaves a layout
-// number there, so after it has ended a one-player game follows.
-GameKind LastPlayedKind(int mode, int layoutIndex);
+// The game that "Last Played Game" starts again: the game being played (GameMode) or, on the
+// games panel, the game whose code the last game left in LayoutIndex. The games are asked from
+// the last of the list to the first, and the first match wins; when none matches, the game of
+// the layouts. A two-player game leaves a layout number there, so after it has ended a
+// one-player game follows.
+play::Game& LastPlayedGame(const play::GameList& games, int mode, int layoutIndex);
 
 } // namespace shell

@@ -1,57 +1,61 @@
 #include "shell/pause.h"
 
-#include "games/clock.h"
+#include "play/clock.h"
 
 namespace shell {
 
 namespace {
 
-bool IsGameMode(int mode) {
-  return mode >= engine::ModeSolitaire && mode <= engine::ModeHashira;
+const play::Game* PausableGame(const play::GameList& games, int mode) {
+  const play::Game* game = games.ForMode(mode);
+  return game && game->traits().isGame ? game : nullptr;
 }
 
 } // namespace
 
-PauseStep PauseClick(engine::GameState& state, PauseState& pause, engine::GameServices& services) {
+PauseStep PauseClick(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                     const play::GameList& games) {
   const int mode = state.board.GameMode;
   const std::uint32_t now = services.clock().TickCount();
-  if (IsGameMode(mode)) {
+  if (const play::Game* game = PausableGame(games, mode)) {
     pause.PausedMode = mode;
-    games::PauseClocks(state.scoring, mode, now);
+    play::PauseClocks(state.scoring, game->traits().turnClocks, now);
     services.IM(engine::ModePaused);
     services.ShowEmptyBoard();
     return PauseStep::Paused;
   }
   if (mode != engine::ModePaused) return PauseStep::Ignored;
   services.IM(pause.PausedMode);
-  games::ResumeClocks(state.scoring, pause.PausedMode, now);
+  const play::Game* paused = games.ForMode(pause.PausedMode);
+  play::ResumeClocks(state.scoring, paused && paused->traits().turnClocks, now);
   services.FullRedraw();
   return PauseStep::Resumed;
 }
 
 PauseStep FormDeactivate(engine::GameState& state, PauseState& pause,
-                         engine::GameServices& services) {
+                         engine::GameServices& services, const play::GameList& games) {
   if (state.board.GameMode == engine::ModePaused) return PauseStep::Ignored;
-  return PauseClick(state, pause, services);
+  return PauseClick(state, pause, services, games);
 }
 
-PauseStep FormActivate(engine::GameState& state, PauseState& pause,
-                       engine::GameServices& services) {
+PauseStep FormActivate(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                       const play::GameList& games) {
   if (state.board.GameMode != engine::ModePaused) return PauseStep::Ignored;
-  return PauseClick(state, pause, services);
+  return PauseClick(state, pause, services, games);
 }
 
-PauseStep CheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services) {
+PauseStep CheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                     const play::GameList& games) {
   if (!state.options.GoCheckPause || state.board.GameMode == engine::ModePaused)
     return PauseStep::Ignored;
-  return PauseClick(state, pause, services);
+  return PauseClick(state, pause, services, games);
 }
 
-PauseStep UnCheckPause(engine::GameState& state, PauseState& pause,
-                       engine::GameServices& services) {
+PauseStep UnCheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                       const play::GameList& games) {
   if (!state.options.GoCheckPause || state.board.GameMode != engine::ModePaused)
     return PauseStep::Ignored;
-  return PauseClick(state, pause, services);
+  return PauseClick(state, pause, services, games);
 }
 
 } // namespace shell

@@ -4,6 +4,7 @@
 
 #include "engine/game_services.h"
 #include "engine/game_state.h"
+#include "play/game_list.h"
 
 namespace shell {
 
@@ -16,21 +17,25 @@ struct PauseState {
 
 enum class PauseStep { Ignored, Paused, Resumed };
 
-// The Pause command: freezes the clocks of a running game (modes 1..7) and hides its tiles, or
+// The Pause command: freezes the clocks of a running game and hides its tiles, or
 // brings a paused game back with the time it had. Every other mode ignores it.
-PauseStep PauseClick(engine::GameState& state, PauseState& pause, engine::GameServices& services);
+PauseStep PauseClick(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                     const play::GameList& games);
 
 // The program lost activation: a running game pauses whatever the options say, so no time runs
 // while the player looks elsewhere. A game already paused stays paused.
 PauseStep FormDeactivate(engine::GameState& state, PauseState& pause,
-                         engine::GameServices& services);
+                         engine::GameServices& services, const play::GameList& games);
 // The program is active again: a paused game resumes, also one the player paused by hand.
-PauseStep FormActivate(engine::GameState& state, PauseState& pause, engine::GameServices& services);
+PauseStep FormActivate(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                       const play::GameList& games);
 
 // Around the program's own modal windows: with "Pause game when losing focus" checked, a running
 // game pauses before the window opens and resumes after it closes.
-PauseStep CheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services);
-PauseStep UnCheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services);
+PauseStep CheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                     const play::GameList& games);
+PauseStep UnCheckPause(engine::GameState& state, PauseState& pause, engine::GameServices& services,
+                       const play::GameList& games);
 
 // The captions of the menu entry and the toolbar button while paused and while playing.
 struct PauseCaptions {

@@ -4,36 +4,35 @@ namespace shell {
 
 namespace {
 
-constexpr engine::Sound AllSounds[] = {engine::Sound::Select, engine::Sound::Done,
-                                       engine::Sound::NoWay};
+constexpr play::Sound AllSounds[] = {play::Sound::Select, play::Sound::Done, play::Sound::NoWay};
 
 } // namespace
 
-const char* EffectName(engine::Sound sound) {
+const char* EffectName(play::Sound sound) {
   switch (sound) {
-  case engine::Sound::Select:
+  case play::Sound::Select:
     return "select";
-  case engine::Sound::Done:
+  case play::Sound::Done:
     return "done";
-  case engine::Sound::NoWay:
+  case play::Sound::NoWay:
     return "noway";
   }
   return "";
 }
 
-std::string EffectFile(engine::Sound sound) {
+std::string EffectFile(play::Sound sound) {
   return std::string(EffectName(sound)) + ".wav";
 }
 
 bool LoadSoundEffects(platform::Audio& audio,
                       const std::function<std::string(const std::string&)>& readBuiltin) {
   bool all = true;
-  for (engine::Sound sound : AllSounds)
+  for (play::Sound sound : AllSounds)
     all = audio.LoadEffect(EffectName(sound), readBuiltin(EffectFile(sound))) && all;
   return all;
 }
 
-void PlayWave(platform::Audio& audio, const engine::Options& options, engine::Sound sound) {
+void PlayWave(platform::Audio& audio, const engine::Options& options, play::Sound sound) {
   if (options.PlaySounds) audio.PlayEffect(EffectName(sound));
 }
 

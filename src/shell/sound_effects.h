@@ -3,15 +3,15 @@
 #include <functional>
 #include <string>
 
-#include "engine/game_services.h"
 #include "engine/options.h"
 #include "platform/audio.h"
+#include "play/host.h"
 
 namespace shell {
 
 // The name an effect is kept under, and the built-in file it comes from.
-const char* EffectName(engine::Sound sound);
-std::string EffectFile(engine::Sound sound);
+const char* EffectName(play::Sound sound);
+std::string EffectFile(play::Sound sound);
 
 // Hands every built-in effect to the audio once, read through `readBuiltin` (a built-in file
 // name to its bytes). False when one of them is missing or unplayable; that one stays silent.
@@ -19,6 +19,6 @@ bool LoadSoundEffects(platform::Audio& audio,
                       const std::function<std::string(const std::string&)>& readBuiltin);
 
 // Plays `sound` when "Play sound effects" is checked, cutting off one still playing.
-void PlayWave(platform::Audio& audio, const engine::Options& options, engine::Sound sound);
+void PlayWave(platform::Audio& audio, const engine::Options& options, play::Sound sound);
 
 } // namespace shell

@@ -18,8 +18,8 @@ class GameNumberDialogTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() { WindowTest::SetUpTestSuite(); }
 
-  platform::qt::GameNumberDialog Callbacks() {
-    platform::qt::GameNumberDialog d;
+  platform::GameNumberDialog Callbacks() {
+    platform::GameNumberDialog d;
     d.text = model.Text();
     d.edited = [this](const std::string& t) { model.RandomSeedChange(t); };
     d.newRandomSeed = [this] {

@@ -207,12 +207,5 @@ TEST_F(GamesPanelWindowTest, NewGameAfterSolitaireStartsSolitaireAgain) {
 }
 
 // A game code of a game this program cannot play yet starts nothing in its place.
-TEST_F(GamesPanelWindowTest, NewGameAfterAnUnbuiltGameStartsNothingElse) {
-  for (const int code : {1000, 1011, 1021, 1030, 1040}) {
-    pelmar_.State().layouts.LayoutIndex = code;
-    Window().Action(static_cast<int>(shell::CommandId::LastPlayedGame))->trigger();
-    EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeGamesPanel) << code;
-  }
-}
 
 } // namespace

@@ -29,7 +29,7 @@ TEST_F(IdleAnimationWindowTest, AnIdlePanelWithoutAnimationsIsNotWokenUp) {
   EXPECT_EQ(Animate()->text(), "Animate Pause and Start screens");
   EXPECT_FALSE(Animate()->isChecked());
   EXPECT_FALSE(Window().ThreadTimerRunning());
-  EXPECT_EQ(pelmar_.Timer1timer(), platform::qt::ThreadTimerStopped);
+  EXPECT_EQ(pelmar_.Timer1timer(), platform::ThreadTimerStopped);
 }
 
 TEST_F(IdleAnimationWindowTest, TheLogosCircleBehindThePanelWhileAnimationIsOn) {
@@ -54,7 +54,7 @@ TEST_F(IdleAnimationWindowTest, TheTimerStopsWhenAGameStartsAndComesBackWithTheP
   Animate()->trigger();
   Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->trigger();
   ASSERT_EQ(pelmar_.State().board.GameMode, engine::ModeSolitaire);
-  EXPECT_EQ(pelmar_.Timer1timer(), platform::qt::ThreadTimerStopped);
+  EXPECT_EQ(pelmar_.Timer1timer(), platform::ThreadTimerStopped);
   QTest::qWait(30);
   EXPECT_FALSE(Window().ThreadTimerRunning());
 

@@ -72,7 +72,7 @@ TEST_F(SplashTest, TheProgressLineIsCentredAndShowsItsText) {
 }
 
 TEST_F(SplashTest, TheApplicationMakesOneThatShowsAtOnce) {
-  std::unique_ptr<platform::qt::SplashPort> port = WindowTest::App().CreateSplash();
+  std::unique_ptr<platform::SplashPort> port = WindowTest::App().CreateSplash();
   auto& splash = dynamic_cast<SplashWindow&>(*port);
   EXPECT_TRUE(splash.isVisible());
   port->Splashing("Reading high scores...");

@@ -4,13 +4,13 @@
 
 #include <QApplication>
 #include <QTest>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "app/pelmar.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
+#include "platform/qt/application.h"
 #include "platform/qt/board_fit.h"
 #include "platform/qt/main_window.h"
 #include "platform/silent_audio.h"
@@ -20,23 +20,8 @@
 // The real main window on Qt's offscreen platform, over a copy of the data the build made.
 namespace window_testing {
 
-namespace fs = std::filesystem;
 using platform::qt::BoardFit;
 using platform::qt::MainWindow;
-
-// The program folder of a real installation: the data the build placed beside the binaries.
-class ProgramFolder {
-public:
-  ProgramFolder() {
-    for (const char* folder : {"Layouts", "Tilesets", "Backgrounds", "Musics"})
-      fs::copy(fs::path(PELMAR_BUILD_DIR) / folder, temp_.path() / folder,
-               fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  }
-  std::string Path() const { return temp_.path().string() + "/"; }
-
-private:
-  testing_support::TempFolder temp_;
-};
 
 class WindowTest : public ::testing::Test {
 public:
@@ -73,7 +58,7 @@ protected:
     engine::GameState& state = pelmar_.State();
     state.board.GameNumber = number;
     state.options.RandomSeed1 = true;
-    engine::BeginGame(state, pelmar_);
+    pelmar_.BeginGame();
     engine::IsItFree(state);
   }
 
@@ -92,10 +77,10 @@ protected:
   }
 
   static inline platform::qt::Application* application_ = nullptr;
-  ProgramFolder folder_;
+  testing_support::ProgramFolder folder_;
   platform::SilentAudio audio_;
-  TPelmar pelmar_{folder_.Path(), audio_};
-  std::unique_ptr<platform::qt::WindowPort> window_;
+  TPelmar pelmar_{folder_.Path(), audio_, *application_};
+  std::unique_ptr<platform::WindowPort> window_;
 };
 
 } // namespace window_testing

@@ -3,30 +3,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <filesystem>
 
 #include "app/pelmar.h"
-#include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "platform/qt/board_fit.h"
 #include "platform/qt/main_window.h"
-#include "support/test_platform.h"
 #include "window_fixture.h"
 
 namespace {
 
 using window_testing::WindowTest;
 
-namespace fs = std::filesystem;
 using platform::qt::BoardFit;
 using platform::qt::FitBoard;
 using platform::qt::MainWindow;
@@ -66,35 +58,6 @@ std::pair<int, int> MatchingFreePair(const engine::Board& b) {
   return {0, 0};
 }
 
-TEST_F(WindowTest, StartsOnTheGamesPanelWithTheTraditionalLayout) {
-  const engine::GameState& state = pelmar_.State();
-  EXPECT_EQ(state.board.GameMode, engine::ModeGamesPanel);
-  EXPECT_EQ(state.layouts.LayoutNames[state.layouts.LayoutIndex - 1], "Traditional");
-  EXPECT_EQ(Window().windowTitle(), "Pelmar 7.77");
-  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
-  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->isEnabled());
-  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Pause))->isEnabled());
-}
-
-TEST_F(WindowTest, ClickingAMatchingFreePairRemovesIt) {
-  DealNumberedGame(42);
-  const engine::Board& b = pelmar_.State().board;
-  ASSERT_EQ(b.GameMode, engine::ModeSolitaire);
-  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
-  const auto [first, second] = MatchingFreePair(b);
-  ASSERT_GT(first, 0) << "game 42 offers no move";
-  const int before = b.TilesLeft;
-
-  ClickTile(first);
-  EXPECT_EQ(b.FirstPick, first);
-  ClickTile(second);
-
-  EXPECT_FALSE(b.TilePos[first].OnBoard());
-  EXPECT_FALSE(b.TilePos[second].OnBoard());
-  EXPECT_EQ(b.TilesLeft, before - 2);
-  EXPECT_TRUE(testing_support::BoardIsConsistent(b));
-}
-
 TEST_F(WindowTest, ClicksLandOnTheSameTileWhenTheBoardIsScaled) {
   ShowBoardDoubled();
   DealNumberedGame(7);
@@ -119,187 +82,6 @@ TEST_F(WindowTest, TheWidgetShowsTheBoardPicture) {
   }
 }
 
-TEST_F(WindowTest, StopReturnsToThePanelAndDisablesPlay) {
-  DealNumberedGame(5);
-  Window().Action(static_cast<int>(shell::CommandId::Stop))->trigger();
-  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeGamesPanel);
-  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Stop))->isEnabled());
-  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Hint))->isEnabled());
-}
-
-TEST_F(WindowTest, PauseHidesTheGameAndContinueBringsItBack) {
-  DealNumberedGame(9);
-  const engine::Board& b = pelmar_.State().board;
-  const auto [first, second] = MatchingFreePair(b);
-  ASSERT_GT(first, 0);
-  QAction* pause = Window().Action(static_cast<int>(shell::CommandId::Pause));
-  ASSERT_TRUE(pause->isEnabled());
-
-  pause->trigger();
-  EXPECT_EQ(b.GameMode, engine::ModePaused);
-  EXPECT_EQ(pause->text(), "&Continue");
-  EXPECT_EQ(Window().Button(static_cast<int>(shell::CommandId::Pause))->text(), "Play");
-  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
-  ClickTile(first);
-  EXPECT_EQ(b.FirstPick, 0) << "a paused board takes no picks";
-
-  pause->trigger();
-  EXPECT_EQ(b.GameMode, engine::ModeSolitaire);
-  EXPECT_EQ(pause->text(), "&Pause");
-  EXPECT_EQ(Window().Button(static_cast<int>(shell::CommandId::Pause))->text(), "Pause");
-  ClickTile(first);
-  EXPECT_EQ(b.FirstPick, first);
-}
-
-TEST_F(WindowTest, NewGameDuringAPauseRestoresThePauseCaptions) {
-  DealNumberedGame(9);
-  QAction* pause = Window().Action(static_cast<int>(shell::CommandId::Pause));
-  pause->trigger();
-  Window().Action(static_cast<int>(shell::CommandId::Stop))->trigger();
-  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModePaused)
-      << "Stop is not offered while paused";
-  Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->trigger();
-  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeSolitaire);
-  EXPECT_EQ(pause->text(), "&Pause");
-}
-
-// Answers every message box that opens while it lives, keeping the texts.
-class MessageBoxAnswerer {
-public:
-  MessageBoxAnswerer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts << box->text();
-        box->accept();
-      }
-    });
-    timer_.start(5);
-  }
-  QStringList texts;
-
-private:
-  QTimer timer_;
-};
-
-void CopyBuiltFolders(const testing_support::TempFolder& to,
-                      std::initializer_list<const char*> folders) {
-  for (const char* folder : folders)
-    fs::copy(fs::path(PELMAR_BUILD_DIR) / folder, to.path() / folder,
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-}
-
-TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
-  WindowTest::SetUpTestSuite();
-  testing_support::TempFolder folder;
-  CopyBuiltFolders(folder, {"Layouts", "Musics"});
-  platform::SilentAudio audio;
-  TPelmar pelmar(folder.path().string() + "/", audio);
-  MessageBoxAnswerer answerer;
-  std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
-  ASSERT_TRUE(pelmar.Init(*window));
-  ASSERT_EQ(answerer.texts.size(), 2);
-  EXPECT_TRUE(answerer.texts[0].startsWith("No background picture was found"))
-      << answerer.texts[0].toStdString();
-  EXPECT_TRUE(answerer.texts[1].startsWith("No tileset was found"))
-      << answerer.texts[1].toStdString();
-  pelmar.FormShow();
-  engine::BeginGame(pelmar.State(), pelmar);
-  EXPECT_EQ(pelmar.State().board.GameMode, engine::ModeSolitaire);
-  EXPECT_EQ(pelmar.State().board.TilesLeft, 144);
-}
-
-TEST(MissingDataTest, AnEmptyMusicOrLayoutFolderStopsTheStartNamingIt) {
-  WindowTest::SetUpTestSuite();
-  struct Case {
-    std::initializer_list<const char*> copied;
-    std::string message;
-  } cases[] = {
-      {{"Musics"}, "No layout was found in the folder \"%Layouts/\""},
-      {{"Layouts"}, "No music track was found in the folder \"%Musics/\""},
-  };
-  for (const Case& c : cases) {
-    testing_support::TempFolder folder;
-    fs::create_directories(folder.path() / "Layouts");
-    CopyBuiltFolders(folder, c.copied);
-    const std::string dir = folder.path().string() + "/";
-    platform::SilentAudio audio;
-    TPelmar pelmar(dir, audio);
-    MessageBoxAnswerer answerer;
-    std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
-    EXPECT_FALSE(pelmar.Init(*window));
-    ASSERT_EQ(answerer.texts.size(), 1);
-    std::string expected = c.message;
-    expected.replace(expected.find('%'), 1, dir);
-    EXPECT_TRUE(answerer.texts[0].startsWith(QString::fromStdString(expected)))
-        << answerer.texts[0].toStdString();
-  }
-}
-
-// Everything the result window said, read while it is open; then its button closes it. A
-// hall-of-fame window that follows is closed too, and its title kept.
-struct ResultSeen {
-  QString caption, button, nextWindow;
-  QStringList lines;
-};
-
-void CloseNextWindow(ResultSeen& seen) {
-  QTimer::singleShot(0, [&seen] {
-    if (QWidget* next = QApplication::activeModalWidget()) {
-      seen.nextWindow = next->windowTitle();
-      next->close();
-    }
-  });
-}
-
-void AnswerResultWindow(ResultSeen& seen) {
-  QTimer::singleShot(0, [&seen] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog) return;
-    seen.caption = dialog->windowTitle();
-    for (const QLabel* label : dialog->findChildren<QLabel*>())
-      if (!label->text().isEmpty()) seen.lines << label->text();
-    QPushButton* button = dialog->findChild<QPushButton*>();
-    seen.button = button->text();
-    CloseNextWindow(seen);
-    button->click();
-  });
-}
-
-TEST_F(WindowTest, FinishedBoardShowsTheResultAndReturnsToThePanel) {
-  DealNumberedGame(11);
-  engine::GameState& state = pelmar_.State();
-  engine::Board& b = state.board;
-  for (int t = 1; t <= engine::MaxTiles; ++t) {
-    if (!b.TilePos[t].OnBoard()) continue;
-    b.BoardGrid.Set(b.TilePos[t], 0);
-    b.TilePos[t] = {};
-  }
-  b.TilesLeft = 0;
-  state.scoring.GameStartTick = pelmar_.clock().TickCount() - 65'400;
-  state.scoring.PenaltySeconds = 40;
-
-  ResultSeen seen;
-  AnswerResultWindow(seen);
-  pelmar_.OnClockTick();
-
-  EXPECT_EQ(seen.caption, "Board finished !");
-  EXPECT_EQ(seen.lines,
-            (QStringList{"Congratulations !", "You finished the board...",
-                         "Your final time is 01:45", "And you enter the Hall of Fame !"}));
-  EXPECT_EQ(seen.button, "Thank you !");
-  EXPECT_EQ(seen.nextWindow, "Hall of Fame");
-  // The record was written when it was made, before any close of the program.
-  const std::string saved = testing_support::ReadText(folder_.Path() + "Hallfame.ini");
-  EXPECT_NE(saved.find("[Traditional]"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("Rank1=Player1   105   40 "), std::string::npos) << saved;
-  EXPECT_TRUE(b.GameOverShown);
-  EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
-  // The clock goes on ticking on the panel without ending the game a second time.
-  pelmar_.OnClockTick();
-  EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
-  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->isEnabled());
-}
-
 TEST_F(WindowTest, PointingAtAFreeTileHighlightsItAndShowsTheHand) {
   ShowBoardDoubled();
   DealNumberedGame(42);
@@ -316,33 +98,6 @@ TEST_F(WindowTest, PointingAtAFreeTileHighlightsItAndShowsTheHand) {
                    QPoint(static_cast<int>(fit.WidgetX(690)), static_cast<int>(fit.WidgetY(455))));
   EXPECT_EQ(pelmar_.State().pointer.HoverTile, 0);
   EXPECT_EQ(Window().Board().cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(WindowTest, ClickingTheMovesAndTimeCaptionsTogglesTheirFields) {
-  DealNumberedGame(7);
-  pelmar_.OnClockTick();
-  engine::Options& options = pelmar_.State().options;
-  struct Case {
-    int field;
-    bool engine::Options::*option;
-    shell::CommandId command;
-  } cases[] = {{1, &engine::Options::ShowMoves, shell::CommandId::ShowMoves},
-               {2, &engine::Options::ShowTime, shell::CommandId::ShowTime}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.field);
-    ASSERT_TRUE(options.*c.option);
-    QTest::mouseClick(Window().StatusCaption(c.field), Qt::LeftButton);
-    EXPECT_FALSE(options.*c.option);
-    EXPECT_FALSE(Window().Action(static_cast<int>(c.command))->isChecked());
-    pelmar_.OnClockTick();
-    QTest::mouseClick(Window().StatusCaption(c.field), Qt::LeftButton);
-    EXPECT_TRUE(options.*c.option);
-    EXPECT_TRUE(Window().Action(static_cast<int>(c.command))->isChecked());
-  }
-  const engine::Options before = options;
-  QTest::mouseClick(Window().StatusCaption(0), Qt::LeftButton); // "Tiles" toggles nothing
-  EXPECT_EQ(options.ShowMoves, before.ShowMoves);
-  EXPECT_EQ(options.ShowTime, before.ShowTime);
 }
 
 } // namespace
@@ -378,72 +133,6 @@ TEST_F(WindowTest, TheBoardPopupFollowsTheModeWhereTheMenuBarDoes) {
   ASSERT_EQ(b.FirstPick, first);
   PopupAction(Window(), "Redraw")->trigger();
   EXPECT_EQ(b.FirstPick, 0);
-}
-
-TEST_F(WindowTest, TheSolidBackgroundIsAMenuChoiceThatExcludesThePictures) {
-  QAction* solid = Window().Action(static_cast<int>(shell::CommandId::SolidBackground));
-  ASSERT_TRUE(solid->isEnabled());
-  EXPECT_FALSE(solid->isChecked());
-  QAction* fourth = Window().Action(shell::BackgroundEntryBase + 4);
-  ASSERT_NE(fourth, nullptr);
-  EXPECT_TRUE(fourth->isChecked()) << "a fresh installation shows the fourth picture";
-  // As while starting, so the stored colour is painted without the colour dialog.
-  pelmar_.State().board.GameMode = engine::ModeNone;
-  solid->trigger();
-  EXPECT_TRUE(solid->isChecked());
-  EXPECT_FALSE(fourth->isChecked());
-}
-
-} // namespace window_testing
-
-namespace window_testing {
-
-TEST_F(WindowTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
-  // The start-up message slides in first; once it stands, the panel has nothing to tick for.
-  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
-  }
-  EXPECT_FALSE(pelmar_.OnClockTick());
-  DealNumberedGame(13);
-  EXPECT_TRUE(Window().ClockRunning());
-  EXPECT_TRUE(pelmar_.OnClockTick()) << "a running game is timed";
-  Window().Action(static_cast<int>(shell::CommandId::Pause))->trigger();
-  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
-  }
-  EXPECT_FALSE(pelmar_.OnClockTick()) << "a paused game's clock stands still";
-  Window().Action(static_cast<int>(shell::CommandId::Pause))->trigger();
-  EXPECT_TRUE(Window().ClockRunning());
-}
-
-} // namespace window_testing
-
-namespace window_testing {
-
-TEST_F(WindowTest, ATwoPlayerGameEndsWithTheVerdictAndNoRecord) {
-  Window().Action(static_cast<int>(shell::CommandId::TwoPlayerSolitaire))->trigger();
-  engine::GameState& state = pelmar_.State();
-  engine::Board& b = state.board;
-  ASSERT_EQ(b.GameMode, engine::ModeTwoPlayers);
-  EXPECT_FALSE(Window().Action(static_cast<int>(shell::CommandId::Hint))->isEnabled());
-  EXPECT_TRUE(Window().Action(static_cast<int>(shell::CommandId::Back))->isEnabled());
-  for (int t = 1; t <= engine::MaxTiles; ++t) {
-    if (!b.TilePos[t].OnBoard()) continue;
-    b.BoardGrid.Set(b.TilePos[t], 0);
-    b.TilePos[t] = {};
-  }
-  b.TilesLeft = 0;
-  state.scoring.PlayerTime1 = 9'000;
-  state.scoring.PlayerTime2 = 12'000;
-  state.scoring.GameStartTick -= 21'000; // a board cleared in no time is not a finished game
-
-  ResultSeen seen;
-  AnswerResultWindow(seen);
-  pelmar_.OnClockTick();
-  EXPECT_EQ(seen.caption, "Board finished !");
-  EXPECT_TRUE(seen.lines.contains("And the winner is... PLAYER 1 !"))
-      << seen.lines.join("|").toStdString();
-  EXPECT_TRUE(seen.nextWindow.isEmpty()) << "two players never enter the hall of fame";
-  EXPECT_EQ(b.GameMode, engine::ModeGamesPanel);
-  EXPECT_FALSE(fs::exists(folder_.Path() + "Hallfame.ini"));
 }
 
 } // namespace window_testing

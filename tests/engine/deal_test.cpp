@@ -5,12 +5,14 @@
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
+#include "games/solitaire/solitaire_start.h"
 #include "platform/files.h"
 #include "support/test_platform.h"
 
 namespace {
 
 using namespace engine;
+using namespace solitaire;
 using testing_support::BoardIsConsistent;
 using testing_support::RecordingServices;
 

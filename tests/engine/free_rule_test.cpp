@@ -72,15 +72,10 @@ TEST(FreeRule, SidesAndCover) {
   }
 }
 
-TEST(FreeRule, RemovedTilesAndModesThatFreeEverything) {
+TEST(FreeRule, RemovedTilesAndPositionsOutsideTheBox) {
   auto state = StateWith({{1, 10, 10, 1}, {2, 8, 10, 1}, {3, 12, 10, 1}});
   EXPECT_FALSE(Dispo(state->board, 4)); // never placed
   EXPECT_FALSE(Dispo_Vertical(state->board, 4));
-  for (int mode : {ModeRivers, ModeEditor}) {
-    state->board.GameMode = static_cast<std::uint8_t>(mode);
-    EXPECT_TRUE(Dispo(state->board, 1)) << "mode " << mode;
-    EXPECT_TRUE(Dispo(state->board, 4)) << "a removed tile in mode " << mode;
-  }
   EXPECT_FALSE(IsPositionFree(state->board.BoardGrid, 0, 10, 1));
   EXPECT_FALSE(IsPositionFree(state->board.BoardGrid, 10, 0, 1));
   EXPECT_FALSE(IsPositionFree(state->board.BoardGrid, 10, 10, 0));
@@ -135,48 +130,6 @@ TEST(MoveCount, FollowsTheVerticalOptionAndOnlyCountsInSolitaire) {
   IsItFree(*state);
   EXPECT_EQ(state->board.FreeCount, 3);
   EXPECT_EQ(state->board.MovesLeft, 2);
-
-  for (int mode : {ModeNone, ModeMemory, ModeEditor, ModeGamesPanel, ModePaused}) {
-    state->board.GameMode = static_cast<std::uint8_t>(mode);
-    state->board.FreeCount = 77;
-    state->board.MovesLeft = 66;
-    IsItFree(*state);
-    EXPECT_EQ(state->board.FreeCount, 77) << "mode " << mode;
-    EXPECT_EQ(state->board.MovesLeft, 66) << "mode " << mode;
-  }
-}
-
-TEST(VerticalClickTest, AsksInSolitaireTogglesOnPanelsIgnoresOtherGames) {
-  struct Case {
-    int mode;
-    std::deque<bool> answers;
-    bool toggled, newGame;
-    int questions;
-  } cases[] = {
-      {ModeSolitaire, {true}, true, true, 1},
-      {ModeSolitaire, {false}, false, false, 1},
-      {ModeNone, {}, true, false, 0},
-      {ModeGamesPanel, {}, true, false, 0},
-      {ModeTwoPlayers, {true}, false, false, 0},
-      {ModeRivers, {true}, false, false, 0},
-      {ModePaused, {true}, false, false, 0},
-  };
-  for (const Case& c : cases) {
-    auto state = StateWith({}, c.mode);
-    state->layouts.LayoutCells.Set(2, 2, 1, 1);
-    state->layouts.LayoutCells.Set(6, 2, 1, 1);
-    testing_support::RecordingServices services(*state);
-    services.scriptedUi().okAnswers = c.answers;
-    VerticalClick(*state, services);
-    EXPECT_EQ(state->options.Vertical, c.toggled) << "mode " << c.mode;
-    EXPECT_EQ(services.scriptedUi().questions.size(), static_cast<std::size_t>(c.questions));
-    EXPECT_EQ(state->board.TileCount == 2, c.newGame) << "mode " << c.mode;
-    if (c.questions == 1) {
-      EXPECT_EQ(services.scriptedUi().questions[0],
-                "Vertical variation: If you want to change the game mode, you'll have to restart "
-                "your game. Do you wish to continue ?");
-    }
-  }
 }
 
 } // namespace

@@ -6,12 +6,15 @@
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
 #include "engine/shuffle.h"
+#include "games/solitaire/solitaire_play.h"
+#include "games/solitaire/solitaire_start.h"
 #include "platform/files.h"
 #include "support/test_platform.h"
 
 namespace {
 
 using namespace engine;
+using namespace solitaire;
 using testing_support::BoardIsConsistent;
 using testing_support::RecordingServices;
 
@@ -102,21 +105,19 @@ TEST(ShuffleTest, MessagesAndPenalties) {
   } cases[] = {{ModeSolitaire, false},
                {ModeSolitaire, true},
                {ModeTwoPlayers, false},
-               {ModeTwoPlayers, true},
-               {ModeRivers, true}};
+               {ModeTwoPlayers, true}};
   for (const Case& c : cases) {
     Game game(77, c.mode);
     game.state->options.Shuffable = c.winnable;
     game.state->scoring.PenaltySeconds = 5;
     Shuffle1Click(*game.state, game.services);
     int moves = game.state->board.MovesLeft;
-    std::string expected = c.mode == ModeRivers ? "Tiles shuffled. 40 seconds penalty."
-                           : moves == 1         ? "Tiles shuffled. 1 new move found."
+    std::string expected = moves == 1 ? "Tiles shuffled. 1 new move found."
                            : moves >= 2
                                ? "Tiles shuffled. " + std::to_string(moves) + " new moves found."
                                : "No moves found. Try to press Back a few times.";
     EXPECT_EQ(game.state->status.StatusMessage, expected) << "mode " << c.mode;
-    int penalty = c.mode == ModeRivers ? 40 : c.mode == ModeSolitaire ? 10 * moves : 0;
+    int penalty = c.mode == ModeSolitaire ? 10 * moves : 0;
     EXPECT_EQ(game.state->scoring.PenaltySeconds, 5 + penalty) << "mode " << c.mode;
   }
 }
@@ -152,14 +153,7 @@ TEST(ShuffleTest, GivesUpOnHopelessBoardsAndLeavesThemWhole) {
   }
 }
 
-TEST(ShuffleTest, IgnoredWhenFinishedOrOutsideTheBoardGames) {
-  for (int mode : {ModeNone, ModeMemory, ModeClicks, ModeEditor, ModeGamesPanel, ModePaused}) {
-    Game game(5, mode);
-    auto before = game.state->board.TilePos;
-    Shuffle1Click(*game.state, game.services);
-    EXPECT_EQ(game.state->board.TilePos, before) << "mode " << mode;
-    EXPECT_EQ(game.services.fullRedraws, 1) << "only the deal's redraw, mode " << mode;
-  }
+TEST(ShuffleTest, IgnoredWhenFinished) {
   Game finished(5);
   finished.state->board.GameFinished = true;
   auto before = finished.state->board.TilePos;
@@ -167,11 +161,11 @@ TEST(ShuffleTest, IgnoredWhenFinishedOrOutsideTheBoardGames) {
   EXPECT_EQ(finished.state->board.TilePos, before);
 }
 
-TEST(ShuffleTest, RiversTilesStayOnTheirLayer) {
-  Game game(12, ModeRivers);
+TEST(ShuffleTest, TheSwapShuffleCanKeepTilesOnTheirLayer) {
+  Game game(12);
   std::array<int, MaxTiles + 1> layers{};
   for (int t = 1; t <= MaxTiles; ++t) layers[t] = game.state->board.TilePos[t].z;
-  Shuffle1Click(*game.state, game.services);
+  SwapShuffle(*game.state, game.services, true);
   for (int t = 1; t <= MaxTiles; ++t) EXPECT_EQ(game.state->board.TilePos[t].z, layers[t]) << t;
 }
 

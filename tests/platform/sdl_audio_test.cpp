@@ -172,12 +172,12 @@ TEST_F(SdlAudioTest, EffectsSoundOnlyWithPlaySoundsChecked) {
   engine::Options options;
   options.PlaySounds = false;
   const std::size_t quietFrom = Written();
-  shell::PlayWave(*audio, options, engine::Sound::Done);
+  shell::PlayWave(*audio, options, play::Sound::Done);
   EXPECT_EQ(Peak(quietFrom, WaitFor(BytesPerSecond / 2)), 0);
 
   options.PlaySounds = true;
   const std::size_t from = Written();
-  shell::PlayWave(*audio, options, engine::Sound::Done);
+  shell::PlayWave(*audio, options, play::Sound::Done);
   EXPECT_GT(Peak(from, WaitFor(BytesPerSecond / 2)), Audible);
 }
 

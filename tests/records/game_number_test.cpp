@@ -5,6 +5,7 @@
 
 #include "engine/deal.h"
 #include "engine/layout_file.h"
+#include "games/solitaire/solitaire_start.h"
 #include "platform/files.h"
 #include "records/game_number.h"
 #include "support/test_platform.h"
@@ -131,7 +132,7 @@ std::vector<engine::Position> SpecificDeal(const engine::LayoutGrid& layout, boo
   EXPECT_EQ(model.BitBtn1Click(typed), "");
   services.manualClock().timeOfDay.millisecond = clockMs;
   state->rng.Randomize(services.clock());
-  engine::BeginGame(*state, services);
+  solitaire::BeginGame(*state, services);
   const engine::Board& b = state->board;
   return {b.TilePos.begin() + 1, b.TilePos.begin() + 1 + b.TileCount};
 }

@@ -69,14 +69,41 @@ Bitmap SyntheticTileset() {
   return tileset;
 }
 
+// Shows how each screen looks by the game of its mode: Memory turns its tiles down, the editor
+// draws every tile blank and never ends, Clicks and Slider have fields of their own.
 class RecordingView final : public render::BoardView {
 public:
+  explicit RecordingView(const engine::GameState& state) : state_(state) {}
   void Show(Rect changed) override { shown.push_back(changed); }
+  render::BoardLook Look() const override {
+    using render::BoardContent, render::TileFaces;
+    switch (state_.board.GameMode) {
+    case engine::ModeSolitaire:
+    case engine::ModeTwoPlayers:
+    case engine::ModeRivers:
+      return {BoardContent::StackedBoard, TileFaces::Shown, true};
+    case engine::ModeMemory:
+      return {BoardContent::StackedBoard, TileFaces::BacksButPicks, true};
+    case engine::ModeEditor:
+      return {BoardContent::StackedBoard, TileFaces::AllBlank, false};
+    case engine::ModeClicks:
+    case engine::ModeSlider:
+      return {BoardContent::OwnField, TileFaces::Shown, true};
+    default:
+      return {};
+    }
+  }
   void RefreshHallPanel() override { ++hallRefreshes; }
-  void DrawOwnBoard(int mode, Bitmap&, Rect area) override { ownBoards.push_back({mode, area}); }
+  void DrawOwnField(Bitmap&, Rect area) override {
+    ownBoards.push_back({state_.board.GameMode, area});
+  }
+  void GameOver() override { ++gameOvers; }
   std::vector<Rect> shown;
-  int hallRefreshes = 0;
+  int hallRefreshes = 0, gameOvers = 0;
   std::vector<std::pair<int, Rect>> ownBoards;
+
+private:
+  const engine::GameState& state_;
 };
 
 class BoardRendererTest : public ::testing::Test {
@@ -105,9 +132,9 @@ protected:
   static constexpr std::uint32_t RgbOnly = platform::kRgbMask;
   std::unique_ptr<engine::GameState> state = std::make_unique<engine::GameState>();
   testing_support::RecordingServices services{*state};
-  RecordingView view;
+  RecordingView view{*state};
   std::unique_ptr<render::BoardPictures> pictures = std::make_unique<render::BoardPictures>();
-  BoardRenderer renderer{*state, *pictures, services, view};
+  BoardRenderer renderer{*state, *pictures, view};
 };
 
 std::uint32_t C(std::uint32_t colour) {
@@ -476,19 +503,19 @@ TEST_F(BoardRendererTest, FinishedBoardCallsGameOverOnceAndDrawsNothing) {
     board().TilesLeft = c.tilesLeft;
     board().GameFinished = board().GameOverShown = false;
     state->scoring.GameScore = c.score;
-    services.gameOvers = 0;
+    view.gameOvers = 0;
     view.shown.clear();
     pictures->Game.Fill(White);
     renderer.FullRedraw();
     EXPECT_EQ(board().GameFinished, c.finished);
-    EXPECT_EQ(services.gameOvers, c.finished ? 1 : 0);
+    EXPECT_EQ(view.gameOvers, c.finished ? 1 : 0);
     EXPECT_EQ(view.shown.empty(), c.finished);
     EXPECT_EQ(pictures->Game.Pixel(0, 0) & RgbOnly, C(c.finished ? White : Backdrop));
 
     // Once the result is shown, later redraws neither draw nor show it again.
     board().GameOverShown = true;
     renderer.FullRedraw();
-    EXPECT_EQ(services.gameOvers, c.finished ? 1 : 0);
+    EXPECT_EQ(view.gameOvers, c.finished ? 1 : 0);
   }
 }
 

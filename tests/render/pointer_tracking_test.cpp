@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "games/solitaire/solitaire_game.h"
 #include "render/pointer_tracking.h"
 #include "support/test_platform.h"
 
@@ -17,13 +18,21 @@ struct RecordingPanel final : render::CurrentTileView {
   std::vector<int> shown;
 };
 
+// Solitaire's own rules; Memory and Rivers follow every tile; the other screens ignore the pointer.
+render::PointerRules RulesOf(int mode, GameState& state, play::Host& host) {
+  if (mode == ModeSolitaire) return solitaire::SolitaireGame(state, host).traits().pointer;
+  if (mode == ModeMemory || mode == ModeRivers) return {.tracksTiles = true};
+  return {};
+}
+
 struct Scene {
   std::unique_ptr<GameState> state = std::make_unique<GameState>();
   testing_support::RecordingServices services{*state};
   CursorShape cursor = CursorShape::Arrow;
   RecordingPanel panel;
+  render::PointerRules rules;
 
-  explicit Scene(int mode = ModeSolitaire) {
+  explicit Scene(int mode = ModeSolitaire) : rules(RulesOf(mode, *state, services)) {
     Board& b = state->board;
     b.GameMode = static_cast<std::uint8_t>(mode);
     const Position places[] = {{}, {10, 10, 1}, {12, 10, 1}, {14, 10, 1}, {20, 10, 1}};
@@ -38,7 +47,7 @@ struct Scene {
     MoveTo(20 * p.x + 6 * p.z - 46 + 20 + state->board.BoardLeft,
            25 * p.y - 6 * p.z - 59 + 25 + state->board.BoardTop);
   }
-  void MoveTo(int X, int Y) { render::FormMouseMove(*state, services, panel, cursor, X, Y); }
+  void MoveTo(int X, int Y) { render::FormMouseMove(*state, rules, services, panel, cursor, X, Y); }
   int Hover() const { return state->pointer.HoverTile; }
 };
 

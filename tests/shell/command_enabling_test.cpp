@@ -3,11 +3,18 @@
 #include <string>
 
 #include "shell/command_enabling.h"
+#include "support/mode_table.h"
 
 namespace {
 
-using shell::CommandEnabled;
-using shell::PlayCommand;
+using play::PlayCommand;
+
+// The games' traits decide in the modes of games; the screens between games decide by themselves.
+bool CommandEnabled(PlayCommand command, int mode) {
+  const bool game = mode >= engine::ModeSolitaire && mode <= engine::ModeHashira;
+  const play::Traits traits = testing_support::ExpectedTraits(mode);
+  return shell::CommandEnabled(command, mode, game ? &traits : nullptr);
+}
 
 // One row per command: '1' where the mode (0..12, left to right) enables it.
 struct Row {

@@ -94,14 +94,14 @@ TEST(CommandsTest, PlayCommandsCarryTheirCaptionsAndKeys) {
   struct Case {
     CommandId id;
     std::string_view caption, shortcut;
-    shell::PlayCommand gate;
+    play::PlayCommand gate;
   } cases[] = {
-      {CommandId::Back, "&Back", "Ctrl+Z", shell::PlayCommand::Back},
-      {CommandId::Hint, "&Hint", "Ctrl+H", shell::PlayCommand::Hint},
-      {CommandId::Shuffle, "Shu&ffle", "Ctrl+S", shell::PlayCommand::Shuffle},
-      {CommandId::Restart, "&Restart", "Ctrl+R", shell::PlayCommand::Restart},
-      {CommandId::Pause, "&Pause", "F12", shell::PlayCommand::Pause},
-      {CommandId::Stop, "&Stop", "Ctrl+X", shell::PlayCommand::Stop},
+      {CommandId::Back, "&Back", "Ctrl+Z", play::PlayCommand::Back},
+      {CommandId::Hint, "&Hint", "Ctrl+H", play::PlayCommand::Hint},
+      {CommandId::Shuffle, "Shu&ffle", "Ctrl+S", play::PlayCommand::Shuffle},
+      {CommandId::Restart, "&Restart", "Ctrl+R", play::PlayCommand::Restart},
+      {CommandId::Pause, "&Pause", "F12", play::PlayCommand::Pause},
+      {CommandId::Stop, "&Stop", "Ctrl+X", play::PlayCommand::Stop},
   };
   for (const Case& c : cases) {
     const Command* command = shell::FindCommand(c.id);

@@ -105,11 +105,6 @@ TEST(GamesPanelTest, ShownOnThePanelScreenAndOnRequestDuringAPause) {
     }
 }
 
-TEST(GamesPanelTest, EveryGameRevealsThePlayAgainButton) {
-  for (int mode = 0; mode <= engine::ModeClosing; ++mode)
-    EXPECT_EQ(shell::RevealsSameGameButton(mode), mode >= 1 && mode <= 7) << "mode " << mode;
-}
-
 TEST(GamesPanelTest, CentredOverTheBoardWithTruncatingHalves) {
   struct Case {
     int width, height, top;

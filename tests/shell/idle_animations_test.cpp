@@ -12,6 +12,8 @@ using shell::Point;
 
 struct RecordingView : render::BoardView {
   void Show(Rect changed) override { shown.push_back(changed); }
+  render::BoardLook Look() const override { return {}; }
+  void GameOver() override {}
   std::vector<Rect> shown;
 };
 

@@ -323,10 +323,10 @@ TEST(SoundEffectsTest, EffectsPlayOnlyWithPlaySoundsChecked) {
       shell::LoadSoundEffects(audio, [](const std::string& file) { return "RIFF" + file; }));
   EXPECT_EQ(audio.effects["noway"], "RIFFnoway.wav");
   engine::Options options;
-  for (engine::Sound s : {engine::Sound::Select, engine::Sound::Done, engine::Sound::NoWay})
+  for (play::Sound s : {play::Sound::Select, play::Sound::Done, play::Sound::NoWay})
     shell::PlayWave(audio, options, s);
   options.PlaySounds = false;
-  shell::PlayWave(audio, options, engine::Sound::Done);
+  shell::PlayWave(audio, options, play::Sound::Done);
   EXPECT_EQ(audio.played, (Names{"select", "done", "noway"}));
 }
 

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "shell/pause.h"
+#include "support/mode_table.h"
 #include "support/test_platform.h"
 
 namespace {
 
 using shell::PauseStep;
 using testing_support::RecordingServices;
+
+const play::GameList& Games() {
+  return testing_support::StandInGames();
+}
 
 TEST(PauseTest, OnlyRunningGamesPause) {
   struct Case {
@@ -22,7 +27,7 @@ TEST(PauseTest, OnlyRunningGamesPause) {
     shell::PauseState pause;
     pause.PausedMode = engine::ModeSolitaire;
     state.board.GameMode = static_cast<std::uint8_t>(c.mode);
-    EXPECT_EQ(shell::PauseClick(state, pause, services), c.step) << "mode " << c.mode;
+    EXPECT_EQ(shell::PauseClick(state, pause, services, Games()), c.step) << "mode " << c.mode;
     if (c.step == PauseStep::Ignored) {
       EXPECT_TRUE(services.modes.empty()) << "mode " << c.mode;
       EXPECT_EQ(state.board.GameMode, c.mode);
@@ -38,13 +43,13 @@ TEST(PauseTest, ThePausedIntervalIsNotCounted) {
   services.manualClock().tick = 10'000;
   state.scoring.GameStartTick = 3'000;
 
-  ASSERT_EQ(shell::PauseClick(state, pause, services), PauseStep::Paused);
+  ASSERT_EQ(shell::PauseClick(state, pause, services, Games()), PauseStep::Paused);
   EXPECT_EQ(state.board.GameMode, engine::ModePaused);
   EXPECT_EQ(pause.PausedMode, engine::ModeSolitaire);
   EXPECT_EQ(services.emptyBoards, 1);
 
   services.manualClock().tick = 250'000;
-  ASSERT_EQ(shell::PauseClick(state, pause, services), PauseStep::Resumed);
+  ASSERT_EQ(shell::PauseClick(state, pause, services, Games()), PauseStep::Resumed);
   EXPECT_EQ(state.board.GameMode, engine::ModeSolitaire);
   EXPECT_EQ(services.manualClock().tick - state.scoring.GameStartTick, 7'000u);
   EXPECT_EQ(services.fullRedraws, 1);
@@ -58,9 +63,9 @@ TEST(PauseTest, TwoPlayersFreezeBothTurnClocks) {
   services.manualClock().tick = 20'000;
   state.scoring.TurnStartTick1 = 15'000;
   state.scoring.TurnStartTick2 = 12'000;
-  shell::PauseClick(state, pause, services);
+  shell::PauseClick(state, pause, services, Games());
   services.manualClock().tick = 90'000;
-  shell::PauseClick(state, pause, services);
+  shell::PauseClick(state, pause, services, Games());
   EXPECT_EQ(state.board.GameMode, engine::ModeTwoPlayers);
   EXPECT_EQ(90'000u - state.scoring.TurnStartTick1, 5'000u);
   EXPECT_EQ(90'000u - state.scoring.TurnStartTick2, 8'000u);
@@ -85,8 +90,8 @@ TEST(PauseTest, ActivationPausesAndResumesOnlyWhereItShould) {
       shell::PauseState pause;
       pause.PausedMode = engine::ModeRivers;
       state.board.GameMode = static_cast<std::uint8_t>(c.mode);
-      const PauseStep step = deactivate ? shell::FormDeactivate(state, pause, services)
-                                        : shell::FormActivate(state, pause, services);
+      const PauseStep step = deactivate ? shell::FormDeactivate(state, pause, services, Games())
+                                        : shell::FormActivate(state, pause, services, Games());
       EXPECT_EQ(step, deactivate ? c.onDeactivate : c.onActivate)
           << "mode " << c.mode << (deactivate ? " deactivated" : " activated");
     }
@@ -100,12 +105,12 @@ TEST(PauseTest, LeavingAndComingBackKeepsTheClockAndTheGame) {
   state.board.GameMode = engine::ModeSolitaire;
   services.manualClock().tick = 50'000;
   state.scoring.GameStartTick = 20'000;
-  ASSERT_EQ(shell::FormDeactivate(state, pause, services), PauseStep::Paused);
+  ASSERT_EQ(shell::FormDeactivate(state, pause, services, Games()), PauseStep::Paused);
   // A second loss of activation (another window of ours, say) must not resume.
-  EXPECT_EQ(shell::FormDeactivate(state, pause, services), PauseStep::Ignored);
+  EXPECT_EQ(shell::FormDeactivate(state, pause, services, Games()), PauseStep::Ignored);
   EXPECT_EQ(state.board.GameMode, engine::ModePaused);
   services.manualClock().tick = 650'000;
-  ASSERT_EQ(shell::FormActivate(state, pause, services), PauseStep::Resumed);
+  ASSERT_EQ(shell::FormActivate(state, pause, services, Games()), PauseStep::Resumed);
   EXPECT_EQ(state.board.GameMode, engine::ModeSolitaire);
   EXPECT_EQ(services.manualClock().tick - state.scoring.GameStartTick, 30'000u);
 }
@@ -135,9 +140,9 @@ TEST(PauseTest, ModalWindowsPauseOnlyWithTheOption) {
     pause.PausedMode = engine::ModeSolitaire;
     state.options.GoCheckPause = c.option;
     state.board.GameMode = static_cast<std::uint8_t>(c.mode);
-    EXPECT_EQ(shell::CheckPause(state, pause, services), c.before) << c.mode << c.option;
+    EXPECT_EQ(shell::CheckPause(state, pause, services, Games()), c.before) << c.mode << c.option;
     EXPECT_EQ(state.board.GameMode, c.modeBetween);
-    EXPECT_EQ(shell::UnCheckPause(state, pause, services), c.after) << c.mode << c.option;
+    EXPECT_EQ(shell::UnCheckPause(state, pause, services, Games()), c.after) << c.mode << c.option;
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
+#include "games/solitaire/solitaire_start.h"
 #include "platform/files.h"
 
 namespace testing_support {
@@ -57,7 +58,20 @@ void RecordingServices::Stop() {
 }
 
 void RecordingServices::CountMoves() {
-  engine::IsItFree(state_);
+  if (game)
+    game->CountMoves();
+  else
+    engine::IsItFree(state_);
+}
+
+void RecordingServices::BeginGame() {
+  solitaire::BeginGame(state_, *this);
+}
+
+std::string TestDesktop::ReadBuiltin(const std::string& name) {
+  const platform::FileRead file =
+      platform::ReadWholeFile(std::string(PELMAR_BUILD_DIR) + "/builtin/" + name, 1 << 24);
+  return file.ok ? file.bytes : std::string();
 }
 
 void RecordingServices::AskGameNumber() {
@@ -90,6 +104,13 @@ std::string ReadText(const std::filesystem::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+ProgramFolder::ProgramFolder(std::initializer_list<const char*> folders) {
+  for (const char* folder : folders)
+    std::filesystem::copy(std::filesystem::path(PELMAR_BUILD_DIR) / folder, temp_.path() / folder,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
 }
 
 std::string BuiltLayout(const std::string& name) {

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "engine/deal.h"
-#include "engine/game_services.h"
 #include "engine/game_state.h"
+#include "platform/desktop.h"
+#include "play/game.h"
+#include "play/host.h"
 
 namespace testing_support {
 
@@ -44,8 +46,30 @@ public:
   platform::TimeOfDay timeOfDay{12, 34, 56, 789};
 };
 
-// Records what the rules asked of the layers above them.
-class RecordingServices final : public engine::GameServices {
+// Built-in files from the folder the build made them in, text that leaves no pixel, and a fixed
+// calendar.
+class TestDesktop final : public platform::Desktop, public platform::TextPainter {
+public:
+  std::string ReadBuiltin(const std::string& name) override;
+  platform::TextPainter& Painter() override { return *this; }
+  platform::Clock& Time() override { return clock; }
+  platform::LocalDate TodayLocal() override { return today; }
+  std::string ShortDatePattern() override { return "dd/MM/yy"; }
+  void DrawText(platform::Bitmap&, int, int, std::string_view text, const platform::Font&,
+                std::uint32_t) override {
+    texts.emplace_back(text);
+  }
+  int TextWidth(std::string_view text, const platform::Font&) override {
+    return 6 * static_cast<int>(text.size());
+  }
+  platform::LocalDate today{2026, 12, 8};
+  std::vector<std::string> texts; // everything lettered, in order
+  ManualClock clock;
+};
+
+// Records what the rules asked of the layers above them. The moves are counted by the rule of
+// `game` when one is set, else by the free-tile rule.
+class RecordingServices final : public play::Host {
 public:
   explicit RecordingServices(engine::GameState& state) : state_(state) {}
   platform::Ui& ui() override { return ui_; }
@@ -56,23 +80,28 @@ public:
   void HLRedrawTile(int tile) override { highlightRedraws.push_back(tile); }
   void ShowEmptyBoard() override { ++emptyBoards; }
   void Repaint() override { ++repaints; }
-  void ProcessMessages() override {}
-  void RefreshHighlightColour() override {}
-  void ShowPanelHOF() override {}
-  void ResetPauseCaptions() override {}
-  void PlayWave(engine::Sound sound) override { sounds.push_back(sound); }
-  void GameOver() override { ++gameOvers; }
-  void Stop() override;
   void CountMoves() override;
-  void AskGameNumber() override;
+  void BeginGame() override;
   void LayoutAdded(int index) override { addedLayouts.push_back(index); }
+  void RefreshHighlightColour() override {}
+  void ShowPanelHOF() override { ++panels; }
+  void ResetPauseCaptions() override {}
+  void PlayWave(play::Sound sound) override { sounds.push_back(sound); }
+  void Stop() override;
+  void AskGameNumber() override;
+  platform::Desktop& desktop() override { return desktop_; }
+  play::PanelCanvas SidePanel() override { return {panel, cleanPanel, desktop_}; }
+  void ShowSidePanel() override { ++sidePanelShows; }
 
   ScriptedUi& scriptedUi() { return ui_; }
   ManualClock& manualClock() { return clock_; }
+  TestDesktop& testDesktop() { return desktop_; }
 
-  int fullRedraws = 0, emptyBoards = 0, repaints = 0, gameOvers = 0, stops = 0;
+  play::Game* game = nullptr;
+  platform::Bitmap panel{92, 472}, cleanPanel{92, 472};
+  int fullRedraws = 0, emptyBoards = 0, repaints = 0, stops = 0, panels = 0, sidePanelShows = 0;
   std::vector<int> redrawnTiles, highlightRedraws;
-  std::vector<engine::Sound> sounds;
+  std::vector<play::Sound> sounds;
   std::vector<int> modes; // every mode switched to, in order
   std::vector<int> addedLayouts;
   std::deque<int> gameNumbers; // answers of the game number dialog
@@ -81,6 +110,7 @@ private:
   engine::GameState& state_;
   ScriptedUi ui_;
   ManualClock clock_;
+  TestDesktop desktop_;
 };
 
 // A folder of its own for a test, removed afterwards.
@@ -98,6 +128,19 @@ private:
 };
 
 std::string ReadText(const std::filesystem::path& path);
+
+// A program folder of a real installation: the data folders the build made, copied into a
+// folder of the test's own (all four unless some are named).
+class ProgramFolder {
+public:
+  explicit ProgramFolder(std::initializer_list<const char*> folders = {"Layouts", "Tilesets",
+                                                                       "Backgrounds", "Musics"});
+  std::string Path() const { return temp_.path().string() + "/"; }
+  const TempFolder& Folder() const { return temp_; }
+
+private:
+  TempFolder temp_;
+};
 
 // The bytes of a 24-bit Windows bitmap of one colour (0xRRGGBB).
 std::string SolidBmp(int width, int height, std::uint32_t rgb);

@@ -106,7 +106,7 @@ void DealNumberedGame(engine::GameState& state, const ParsedLayout& layout,
   state.options.Vertical = options.vertical;
   state.options.RandomSeed1 = true;
   state.board.GameNumber = options.seed;
-  engine::BeginGame(state, services);
+  services.BeginGame();
 }
 
 int DealOrMoves(const std::vector<std::string>& args, bool moves, std::ostream& out,

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "platform/qt/application.h"
+#include "platform/qt/builtin_files.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/short_date.h"
 #include "platform/qt/splash_window.h"
-#include "platform/qt/window_port.h"
+#include "platform/qt/text_painter.h"
 
 namespace platform::qt {
 
@@ -16,6 +19,8 @@ struct Application::Impl {
     QIcon::setThemeName("Adwaita");
   }
   QApplication app;
+  QtTextPainter painter;
+  SystemClock clock;
 };
 
 Application::Application(int& argc, char** argv, const std::string& title)
@@ -39,6 +44,26 @@ std::unique_ptr<SplashPort> Application::CreateSplash() {
 
 int Application::Run() {
   return QApplication::exec();
+}
+
+std::string Application::ReadBuiltin(const std::string& name) {
+  return qt::ReadBuiltin(name);
+}
+
+TextPainter& Application::Painter() {
+  return impl_->painter;
+}
+
+Clock& Application::Time() {
+  return impl_->clock;
+}
+
+LocalDate Application::TodayLocal() {
+  return qt::TodayLocal();
+}
+
+std::string Application::ShortDatePattern() {
+  return qt::ShortDatePattern();
 }
 
 } // namespace platform::qt

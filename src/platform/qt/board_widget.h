@@ -7,7 +7,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/qt/board_fit.h"
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 namespace platform::qt {
 

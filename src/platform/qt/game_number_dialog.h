@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 class QLineEdit;
 class QPushButton;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <vector>
 
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 namespace platform::qt {
 

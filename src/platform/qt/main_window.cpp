@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -126,8 +127,18 @@ void MainWindow::ShowBoard(platform::Rect changed) {
   board_->ShowChanged(changed);
 }
 
-void MainWindow::ProcessEvents() {
-  QApplication::processEvents();
+void MainWindow::Present() {
+  // The changed areas were painted as they were shown; the frame stands for one display frame,
+  // and only painting (and the timers, which the program holds back itself) runs meanwhile.
+  const qint64 wait = FrameMs - frameClock_.elapsed();
+  if (frameClock_.isValid() && wait > 0) {
+    QEventLoop frame;
+    QTimer::singleShot(static_cast<int>(wait), &frame, &QEventLoop::quit);
+    frame.exec(QEventLoop::ExcludeUserInputEvents);
+  } else {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  frameClock_.start();
 }
 
 QAction* MainWindow::AddMenuItem(QMenu& menu, const MenuItem& item) {
@@ -370,16 +381,49 @@ WindowGeometry MainWindow::Geometry() const {
   return {pos().x(), pos().y(), frame.width(), frame.height()};
 }
 
+namespace {
+
+Key GameKey(int key) {
+  switch (key) {
+  case Qt::Key_Left:
+    return Key::Left;
+  case Qt::Key_Right:
+    return Key::Right;
+  case Qt::Key_Up:
+    return Key::Up;
+  case Qt::Key_Down:
+    return Key::Down;
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return Key::Enter;
+  case Qt::Key_Space:
+    return Key::Space;
+  default:
+    return Key::Other;
+  }
+}
+
+} // namespace
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && !(event->modifiers() & Qt::AltModifier)) {
     close();
     return;
   }
-  QMainWindow::keyPressEvent(event);
+  events_.OnKeyDown(GameKey(event->key()));
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  // A held key repeats its press; only letting it go is a release.
+  if (!event->isAutoRepeat()) events_.OnKeyUp(GameKey(event->key()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closing_) {
+    if (!events_.MayClose()) {
+      event->ignore();
+      return;
+    }
     closing_ = true;
     clock_.stop();
     threadTimer_.stop();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
@@ -10,7 +11,7 @@
 #include "platform/qt/board_widget.h"
 #include "platform/qt/games_panel_view.h"
 #include "platform/qt/message_boxes.h"
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 namespace platform::qt {
 
@@ -29,7 +30,7 @@ public:
   void ShowBoard(platform::Rect changed) override;
   void SetSidePanelPicture(platform::Bitmap& panel) override { board_->SetSidePanel(panel); }
   void ShowSidePanel() override { board_->ShowSidePanelChanged(); }
-  void ProcessEvents() override;
+  void Present() override;
   void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) override;
   void SetEnabled(int id, bool enabled) override;
   void SetBoardPopup(const std::vector<PopupItem>& items) override;
@@ -69,6 +70,7 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -91,6 +93,9 @@ private:
   std::array<QLabel*, StatusFieldCount> statusValues_{};
   std::array<QLabel*, StatusFieldCount> statusCaptions_{};
   bool closing_ = false;
+  // When the last animation frame was shown.
+  QElapsedTimer frameClock_;
+  static constexpr qint64 FrameMs = 16;
 };
 
 } // namespace platform::qt

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 namespace platform::qt {
 

@@ -2,11 +2,9 @@
 
 #include <string>
 
-namespace platform::qt {
+#include "platform/desktop.h"
 
-struct LocalDate {
-  int year = 0, month = 0, day = 0;
-};
+namespace platform::qt {
 
 // Today in the user's time zone.
 LocalDate TodayLocal();

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/qt/window_port.h"
+#include "platform/window_port.h"
 
 namespace platform::qt {
 

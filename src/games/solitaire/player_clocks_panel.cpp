@@ -1,8 +1,8 @@
-#include "games/player_clocks_panel.h"
+#include "games/solitaire/player_clocks_panel.h"
 
 #include <array>
 
-namespace games {
+namespace solitaire {
 
 namespace {
 
@@ -18,6 +18,23 @@ const std::array<PlayerLook, 2> Players{{
 
 } // namespace
 
+void UpdatePlayerClocks(PlayerClocks& clocks, const engine::Scoring& s, std::uint32_t now) {
+  const std::array<int, 2> finishedTurns = {s.PlayerTime1, s.PlayerTime2};
+  const std::array<std::uint32_t, 2> turnStarts = {s.TurnStartTick1, s.TurnStartTick2};
+  const bool blinkOn = now % 1000 > 500;
+  for (int player = 0; player < 2; ++player) {
+    const bool onTurn = player == s.CurrentPlayer;
+    std::int64_t ms = finishedTurns[player];
+    if (onTurn) ms += now - turnStarts[player];
+    PlayerClock& clock = clocks[player];
+    if (clock.seconds != ms / 1000) {
+      clock.seconds = ms / 1000;
+      clock.time = play::FormatMilliseconds(ms);
+    }
+    clock.nameShown = !onTurn || blinkOn;
+  }
+}
+
 void DrawPlayerClocks(platform::Bitmap& panel, const platform::Bitmap& cleanPanel,
                       const PlayerClocks& clocks, platform::TextPainter& painter) {
   const platform::Rect& a = PlayerClocksArea;
@@ -32,4 +49,4 @@ void DrawPlayerClocks(platform::Bitmap& panel, const platform::Bitmap& cleanPane
   }
 }
 
-} // namespace games
+} // namespace solitaire

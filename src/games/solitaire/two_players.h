@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/game_services.h"
 #include "engine/game_state.h"
+#include "play/host.h"
 
-namespace engine {
+namespace solitaire {
+
+using engine::GameState;
+using engine::Scoring;
 
 // Starts a two-player Solitaire game on the current layout: the same deal as one player would
 // get (a numbered game deals the same board), PLAYER 1 on turn, both clocks at zero.
-void TwoPlayers(GameState& state, GameServices& services);
+void TwoPlayers(GameState& state, play::Host& host);
 
 // A pair was removed: the player on turn adds his turn to his total and the other one starts.
 void EndTurn(GameState& state, std::uint32_t now);
@@ -22,4 +25,4 @@ void TakeBackTurn(GameState& state, std::uint32_t now);
 // Who won a cleared board: the smaller total time.
 std::string_view Verdict(const Scoring& scoring);
 
-} // namespace engine
+} // namespace solitaire

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace games {
+namespace play {
 
 // A number's text built on the stack: the clock formats twenty times a second.
 struct ShortText {
@@ -64,4 +64,4 @@ private:
   StatusField status_;
 };
 
-} // namespace games
+} // namespace play

@@ -1,16 +1,18 @@
-#include "engine/two_players.h"
+#include "games/solitaire/two_players.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/deal.h"
 #include "engine/layout_file.h"
-#include "engine/solitaire_play.h"
+#include "games/solitaire/solitaire_play.h"
+#include "games/solitaire/solitaire_start.h"
 #include "platform/files.h"
 #include "support/test_platform.h"
 
 namespace {
 
 using namespace engine;
+using namespace solitaire;
 using testing_support::RecordingServices;
 
 // Tiles 1..4 share a group, 5..8 another: four free tiles side by side on the bottom layer

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,9 +9,9 @@
 #include "platform/hall_view.h"
 #include "platform/ui.h"
 
-// The main window as the rest of the program sees it: plain data in, plain calls out. No Qt
-// type crosses this header, so the application object stays testable without a screen.
-namespace platform::qt {
+// The main window as the rest of the program sees it: plain data in, plain calls out. The Qt
+// window implements it, and a fake one in the tests, so the whole program runs without a screen.
+namespace platform {
 
 struct MenuItem {
   int id = 0;
@@ -56,11 +55,14 @@ struct ResultWindow {
   std::string button;
   std::string hallLine = {}; // "And you enter the Hall of Fame !", or empty for none
   // A picture beside the texts, its key colour shown as the dialog's own face; may be null.
-  const platform::Bitmap* picture = nullptr;
+  const Bitmap* picture = nullptr;
   std::uint32_t pictureKey = 0;
 };
 
-enum class PointerButton { Left, Right, Middle };
+enum class PointerButton : std::uint8_t { Left, Right, Middle };
+
+// The keys the games are played with; every other key is Other.
+enum class Key : std::uint8_t { Left, Right, Up, Down, Enter, Space, Other };
 
 // The game number dialog in plain terms: the text its box starts with, and what the owner does
 // when the player edits the box or presses a button. A button that draws a number returns the
@@ -137,10 +139,16 @@ public:
   virtual void OnBoardPress() = 0;
   virtual void OnBoardMove(int x, int y) = 0;
   virtual void OnBoardRelease(PointerButton button, int x, int y) = 0;
+  // A key was pressed (or repeats while held) and released, with the board's window active.
+  virtual void OnKeyDown(Key key) = 0;
+  virtual void OnKeyUp(Key key) = 0;
   // A caption of the status line was clicked ("Moves left" and "Time" toggle their fields).
   virtual void OnStatusCaptionClick(int field) = 0;
   // One tick of the 50 ms clock; false lets the clock rest until StartClock.
   virtual bool OnClockTick() = 0;
+  // The player (or the desktop) asks the window to close. False postpones it while an
+  // animation runs: the program closes the window itself when the animation is over.
+  virtual bool MayClose() = 0;
   // The window is about to close; the timers are already stopped.
   virtual void OnClosing() = 0;
   // The program gained or lost activation (the player switched to or away from it).
@@ -160,18 +168,20 @@ constexpr int StatusFieldCount = 4; // "Tiles", "Moves left", "Time", "Status"
 class WindowPort {
 public:
   virtual ~WindowPort() = default;
-  virtual platform::Ui& ui() = 0;
+  virtual Ui& ui() = 0;
 
   // The board picture; the window wraps its pixels without a copy, so it must outlive the window
   // and never be resized.
-  virtual void SetBoardPicture(platform::Bitmap& game) = 0;
+  virtual void SetBoardPicture(Bitmap& game) = 0;
   // Part of the board picture changed: it is on screen before this returns.
-  virtual void ShowBoard(platform::Rect changed) = 0;
+  virtual void ShowBoard(Rect changed) = 0;
+  // One frame of an animation: what was shown reaches the display, and the next frame is drawn
+  // a display frame after the last one. Only painting happens meanwhile: input waits.
+  virtual void Present() = 0;
   // The side panel right of the board (92x472), wrapped without a copy like the board; shown
   // and hidden with ShowPart.
-  virtual void SetSidePanelPicture(platform::Bitmap& panel) = 0;
+  virtual void SetSidePanelPicture(Bitmap& panel) = 0;
   virtual void ShowSidePanel() = 0;
-  virtual void ProcessEvents() = 0;
 
   virtual void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) = 0;
   virtual void SetEnabled(int id, bool enabled) = 0;
@@ -189,7 +199,7 @@ public:
   virtual void SetBoardCursor(BoardCursor cursor) = 0;
   virtual void ShowResult(const ResultWindow& result) = 0;
   // The modal "Hall of Fame" dialog over its model; returns when it closed.
-  virtual void ShowHallWindow(platform::HallViewModel& model) = 0;
+  virtual void ShowHallWindow(HallViewModel& model) = 0;
 
   // The games panel over the board: built once, then shown, placed and completed.
   virtual void SetGamesPanel(const GamesPanelItems& panel) = 0;
@@ -227,24 +237,4 @@ public:
   virtual void Close() = 0;
 };
 
-// The GUI application: one per process, created before any window.
-class Application {
-public:
-  Application(int& argc, char** argv, const std::string& title);
-  ~Application();
-  Application(const Application&) = delete;
-  Application& operator=(const Application&) = delete;
-
-  // The folder of the program file, with a trailing '/'.
-  std::string ProgramFolder() const;
-  std::unique_ptr<WindowPort> CreateMainWindow(WindowEvents& events);
-  // Shown at once, centred on the screen.
-  std::unique_ptr<SplashPort> CreateSplash();
-  int Run();
-
-private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-};
-
-} // namespace platform::qt
+} // namespace platform

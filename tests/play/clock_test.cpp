@@ -1,4 +1,4 @@
-#include "games/clock.h"
+#include "play/clock.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "games/thread_timer.h"
+#include "games/solitaire/solitaire_game.h"
+#include "play/thread_timer.h"
+#include "support/mode_table.h"
 #include "support/test_platform.h"
 
 // Counts heap allocations, so a test can hold the steady tick to none. Kept out of line, so the
@@ -27,21 +29,12 @@ static long heapAllocations = 0;
 
 namespace {
 
-using namespace games;
+using namespace play;
 using engine::Mode;
 
 struct RecordingHooks final : ClockHooks {
-  void CountRevealDown() override { calls.push_back("reveal"); }
   void CheckMusicEnd() override { calls.push_back("music"); }
-  void DrawPlayerClocks(const PlayerClocks& clocks) override {
-    calls.push_back("players");
-    players = clocks;
-  }
-  void RecountSliderTiles() override { calls.push_back("slider tiles"); }
-  void ShowSliderScore(std::string_view text) override { sliderScores.emplace_back(text); }
-  void AskGiveUp() override { calls.push_back("give up"); }
-  std::vector<std::string> calls, sliderScores;
-  PlayerClocks players;
+  std::vector<std::string> calls;
 };
 
 class ClockTest : public ::testing::Test {
@@ -51,11 +44,19 @@ protected:
   RecordingHooks hooks;
   GameClock clock{state, services, hooks};
   std::uint32_t& now = services.manualClock().tick;
+  std::unique_ptr<testing_support::StandInGame> game;
+
+  // The game being played, as the program finds it: none on the screens between games.
+  Game* Playing() {
+    return game && game->traits().mode == state.board.GameMode ? game.get() : nullptr;
+  }
 
   // A game running for `elapsedMs`, with two tiles left that match when `matching`.
   void Start(int mode, int elapsedMs = 0, bool matching = true) {
+    game = std::make_unique<testing_support::StandInGame>(mode);
+    services.game = nullptr;
     state.board = {};
-    state.board.MovesLeft = matching ? 1 : 0; // the games that do not count on this board
+    state.board.MovesLeft = matching ? 1 : 0; // the stand-in game does not count
     state.board.GameMode = static_cast<std::uint8_t>(mode);
     state.scoring.GameStartTick = now - elapsedMs;
     Place(1, 2);
@@ -69,7 +70,7 @@ protected:
   void Tick(int count = 1) {
     for (int i = 0; i < count; ++i) {
       now += 50;
-      clock.Temps();
+      clock.Temps(Playing());
     }
   }
   std::string Shown() { return clock.Bar().Status().text; }
@@ -113,12 +114,12 @@ TEST_F(ClockTest, TwoHintsInRiversAdd80SecondsAtOnce) {
 TEST_F(ClockTest, TenMinutesOfPauseDoNotCount) {
   Start(Mode::ModeSolitaire, 65'000);
   Tick();
-  PauseClocks(state.scoring, Mode::ModeSolitaire, now);
+  PauseClocks(state.scoring, false, now);
   services.IM(Mode::ModePaused);
   now += 600'000;
   Tick(3);
   EXPECT_EQ(state.scoring.GameScore, 65);
-  ResumeClocks(state.scoring, Mode::ModeSolitaire, now);
+  ResumeClocks(state.scoring, false, now);
   services.IM(Mode::ModeSolitaire);
   Tick();
   EXPECT_EQ(clock.Bar().Time().text, "01:05");
@@ -127,11 +128,11 @@ TEST_F(ClockTest, TenMinutesOfPauseDoNotCount) {
 TEST_F(ClockTest, APauseFreezesOnlyTheTurnClocksOfTwoPlayers) {
   Start(Mode::ModeTwoPlayers, 65'000);
   state.scoring.TurnStartTick1 = state.scoring.TurnStartTick2 = now - 5'000;
-  PauseClocks(state.scoring, Mode::ModeTwoPlayers, now);
+  PauseClocks(state.scoring, true, now);
   now += 600'000;
-  ResumeClocks(state.scoring, Mode::ModeTwoPlayers, now);
+  ResumeClocks(state.scoring, true, now);
   Tick();
-  EXPECT_EQ(hooks.players[0].time.view(), "00:05");
+  EXPECT_EQ(now - state.scoring.TurnStartTick1, 5'050u);
   EXPECT_EQ(state.scoring.GameScore, 665);
 }
 
@@ -232,7 +233,7 @@ TEST_F(ClockTest, TheSwingStaysBetweenTheFirstAndTheLastButOneCharacter) {
   }
   EXPECT_EQ(lowest, 1);
   EXPECT_EQ(highest, 28);
-  Place(2, 20); // Back or Shuffle made a move again
+  state.board.MovesLeft = 1; // Back or Shuffle made a move again
   Tick();
   EXPECT_FALSE(state.status.StatusBounce);
 }
@@ -287,55 +288,28 @@ TEST_F(ClockTest, AFinishedBoardIsRedrawnOncePerTickUntilTheGameIsOver) {
   EXPECT_EQ(clock.Bar().Tiles().text, "");
 }
 
-TEST_F(ClockTest, GamesPlugIntoTheTickInOrder) {
+TEST_F(ClockTest, TheGameCountsEveryTickAndHearsOfABoardWithoutMoves) {
   Start(Mode::ModeClicks);
   state.board.MovesLeft = 0;
   state.options.PlayMusic = true;
   Tick();
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"reveal", "music", "give up"}));
-  hooks.calls.clear();
-  state.options.PlayMusic = false;
-  Start(Mode::ModeSlider);
-  for (int score : {0, 0, 5}) {
-    state.scoring.GameScore = score;
-    Tick();
-  }
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"reveal", "slider tiles", "reveal",
-                                                   "slider tiles", "reveal", "slider tiles"}));
-  EXPECT_EQ(hooks.sliderScores, (std::vector<std::string>{"0", "5"}));
-}
-
-TEST_F(ClockTest, ThePlayerOnTurnCountsAndBlinks) {
-  Start(Mode::ModeTwoPlayers);
-  state.scoring.PlayerTime1 = 10'000;
-  state.scoring.PlayerTime2 = 4'000;
-  state.scoring.TurnStartTick1 = now - 2'500;
-  PlayerClocks clocks;
-  UpdatePlayerClocks(clocks, state.scoring, now);
-  EXPECT_EQ(clocks[0].time.view(), "00:12");
-  UpdatePlayerClocks(clocks, state.scoring, now + 3'000);
-  EXPECT_EQ(clocks[0].time.view(), "00:15");
-  EXPECT_EQ(clocks[1].time.view(), "00:04");
-  struct Case {
-    std::uint32_t millisecond;
-    bool shown;
-  } blinks[] = {{0, false}, {500, false}, {501, true}, {999, true}};
-  for (const Case& c : blinks) {
-    UpdatePlayerClocks(clocks, state.scoring, 20'000 + c.millisecond);
-    EXPECT_EQ(clocks[0].nameShown, c.shown) << c.millisecond;
-    EXPECT_TRUE(clocks[1].nameShown);
-  }
+  EXPECT_EQ(hooks.calls, std::vector<std::string>{"music"});
+  EXPECT_EQ(game->calls, (std::vector<std::string>{"count", "no moves"}));
+  state.board.MovesLeft = 1;
+  Tick();
+  EXPECT_EQ(game->calls.back(), "count");
 }
 
 TEST_F(ClockTest, ASteadyTickAllocatesNothing) {
   ClockHooks noHooks;
   GameClock quiet{state, services, noHooks};
+  solitaire::SolitaireGame solitaire(state, services);
   for (bool moves : {true, false}) { // a quiet line, then the swinging message
     Start(Mode::ModeSolitaire, 5'000, moves);
     const auto run = [&] {
       for (int i = 0; i < 100; ++i) {
         now += 50;
-        quiet.Temps();
+        quiet.Temps(&solitaire);
       }
     };
     run(); // the first ticks size the buffers
@@ -368,7 +342,10 @@ TEST(ThreadTimer, RunsForHashiraAndForAnimatedIdleScreens) {
     engine::GameState state;
     state.board.GameMode = static_cast<std::uint8_t>(c.mode);
     state.options.AnimatePause = c.animatePause;
-    EXPECT_EQ(ThreadTimerNeeded(state), c.needed) << c.mode << " " << c.animatePause;
+    const bool game = c.mode >= engine::ModeSolitaire && c.mode <= engine::ModeHashira;
+    const testing_support::StandInGame playing(c.mode);
+    EXPECT_EQ(ThreadTimerNeeded(state, game ? &playing : nullptr), c.needed)
+        << c.mode << " " << c.animatePause;
   }
 }
 

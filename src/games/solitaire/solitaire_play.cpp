@@ -1,9 +1,13 @@
-#include "engine/solitaire_play.h"
+#include "games/solitaire/solitaire_play.h"
 
 #include "engine/free_rule.h"
-#include "engine/two_players.h"
+#include "engine/shuffle.h"
+#include "games/solitaire/two_players.h"
 
-namespace engine {
+namespace solitaire {
+
+using namespace engine;
+using play::Sound;
 
 namespace {
 
@@ -18,44 +22,40 @@ constexpr int HintPenaltySeconds = 40;
 // from 17..33 to the right.
 constexpr int LeftEdge = 0, RightEdge = GridWidth, LastLeftColumn = 16;
 
-bool IsFree(const GameState& state, int t) {
-  return state.options.Vertical ? Dispo_Vertical(state.board, t) : Dispo(state.board, t);
-}
-
 bool InsideBoard(int col, int row) {
   return col >= 0 && col < BoardColumns && row >= 0 && row < BoardRows;
 }
 
 // A click on tile h, which lies under the pointer.
-void PickTile(GameState& state, GameServices& services, std::uint8_t h) {
+void PickTile(GameState& state, Host& host, std::uint8_t h) {
   Board& b = state.board;
   const bool pickable = IsFree(state, h);
   if (b.FirstPick == 0) {
     if (!pickable) {
-      services.PlayWave(Sound::NoWay);
+      host.PlayWave(Sound::NoWay);
       return;
     }
     b.FirstPick = h;
-    services.PlayWave(Sound::Select);
-    services.RedrawTile(h);
+    host.PlayWave(Sound::Select);
+    host.RedrawTile(h);
     return;
   }
   // A refused click must leave the picks exactly as they were.
   b.PrevSecondPick = b.SecondPick;
   if (!pickable) {
-    services.PlayWave(Sound::NoWay);
+    host.PlayWave(Sound::NoWay);
     return;
   }
   if (h == b.FirstPick) {
     b.FirstPick = 0;
     b.SecondPick = 0;
-    services.PlayWave(Sound::Select);
-    services.RedrawTile(h);
+    host.PlayWave(Sound::Select);
+    host.RedrawTile(h);
     return;
   }
   b.SecondPick = h;
   b.LastPickA = h;
-  services.RedrawTile(h);
+  host.RedrawTile(h);
 }
 
 // A removed tile on its way to the edge, and the top-layer tile it lies over meanwhile.
@@ -76,17 +76,17 @@ bool AtEdge(const Board& b, const SlidingTile& s) {
 }
 
 // Gives the tile's cell back to whatever it covers there, and the tile's area shows it again.
-void Uncover(Board& b, GameServices& services, const SlidingTile& s) {
+void Uncover(Board& b, Host& host, const SlidingTile& s) {
   const Position& at = b.TilePos[s.tile];
   b.BoardGrid.Set(at, s.hidden);
   if (s.hidden != 0) b.TilePos[s.hidden] = at;
-  services.RedrawTile(s.tile);
+  host.RedrawTile(s.tile);
 }
 
-void SlideOneColumn(Board& b, GameServices& services, SlidingTile& self, SlidingTile& partner) {
+void SlideOneColumn(Board& b, Host& host, SlidingTile& self, SlidingTile& partner) {
   Position& at = b.TilePos[self.tile];
   if (!at.OnBoard()) return;
-  Uncover(b, services, self);
+  Uncover(b, host, self);
   const Position next{NextColumn(at.x), at.y, GridLayers};
   const std::uint8_t below = b.BoardGrid(next);
   if (below == partner.tile) {
@@ -100,25 +100,25 @@ void SlideOneColumn(Board& b, GameServices& services, SlidingTile& self, Sliding
   if (below != 0) b.TilePos[below] = {};
   b.BoardGrid.Set(next, self.tile);
   at = next;
-  services.RedrawTile(self.tile);
+  host.RedrawTile(self.tile);
 }
 
 // Both tiles move one column per frame, drawn above everything, until both reach an edge.
-void SlideOff(Board& b, GameServices& services, SlidingTile& first, SlidingTile& second) {
+void SlideOff(Board& b, Host& host, SlidingTile& first, SlidingTile& second) {
   do {
-    SlideOneColumn(b, services, first, second);
-    SlideOneColumn(b, services, second, first);
-    services.Repaint();
+    SlideOneColumn(b, host, first, second);
+    SlideOneColumn(b, host, second, first);
+    host.Repaint();
   } while (!AtEdge(b, first) || !AtEdge(b, second));
 }
 
 // The tile leaves the board; a top-layer tile it stopped on at the edge gets its cell back.
-void TakeOff(Board& b, GameServices& services, const SlidingTile& s) {
-  if (b.TilePos[s.tile].OnBoard()) Uncover(b, services, s);
+void TakeOff(Board& b, Host& host, const SlidingTile& s) {
+  if (b.TilePos[s.tile].OnBoard()) Uncover(b, host, s);
   b.TilePos[s.tile] = {};
 }
 
-void RemovePair(GameState& state, GameServices& services) {
+void RemovePair(GameState& state, Host& host) {
   Board& b = state.board;
   SlidingTile first{b.FirstPick}, second{b.SecondPick};
   const int removed = b.TileCount - b.TilesLeft;
@@ -128,29 +128,29 @@ void RemovePair(GameState& state, GameServices& services) {
   b.LastPickB = second.tile;
   b.FirstPick = 0;
   b.SecondPick = 0;
-  if (state.options.AnimateTiles) SlideOff(b, services, first, second);
-  TakeOff(b, services, first);
-  TakeOff(b, services, second);
+  if (state.options.AnimateTiles) SlideOff(b, host, first, second);
+  TakeOff(b, host, first);
+  TakeOff(b, host, second);
   b.TilesLeft -= 2;
   b.History.count = removed + 2;
-  services.PlayWave(Sound::Done);
-  if (b.GameMode == ModeTwoPlayers) EndTurn(state, services.clock().TickCount());
-  if (state.options.ShowGirls) services.ShowPanelHOF();
+  host.PlayWave(Sound::Done);
+  if (b.GameMode == ModeTwoPlayers) EndTurn(state, host.clock().TickCount());
+  if (state.options.ShowGirls) host.ShowPanelHOF();
 }
 
 // Both picks are set: a matching pair goes, otherwise the tile clicked last stays selected.
-void SettlePicks(GameState& state, GameServices& services) {
+void SettlePicks(GameState& state, Host& host) {
   Board& b = state.board;
   if (b.FirstPick == 0 || b.SecondPick == 0) return;
   if (TileGroup(b.FirstPick) == TileGroup(b.SecondPick)) {
-    RemovePair(state, services);
+    RemovePair(state, host);
     return;
   }
   b.LastPickA = b.FirstPick;
   b.FirstPick = b.SecondPick;
   b.SecondPick = 0;
-  services.RedrawTile(b.LastPickA);
-  services.PlayWave(Sound::Select);
+  host.RedrawTile(b.LastPickA);
+  host.PlayWave(Sound::Select);
 }
 
 // Move n of the count: the n-th pair of neighbours in FreeList that share a group.
@@ -164,49 +164,31 @@ bool MarkMove(Board& b, int n) {
   return false;
 }
 
-bool TakesMovesBack(int mode) {
-  return mode == ModeSolitaire || mode == ModeRivers || mode == ModeClicks;
-}
-
 } // namespace
 
-void ButtonDown(GameState& state, GameServices& services, MouseButton button, int X, int Y) {
-  // Memory's reveal countdown will hold back every click here while a pair lies face up.
+bool IsFree(const GameState& state, int t) {
+  return state.options.Vertical ? Dispo_Vertical(state.board, t) : Dispo(state.board, t);
+}
+
+void ButtonDown(GameState& state, Host& host, MouseButton button, int X, int Y) {
   const Board& b = state.board;
   const int px = X - b.BoardLeft, py = Y - b.BoardTop;
-  switch (b.GameMode) {
-  case ModeSolitaire:
-  case ModeTwoPlayers:
-  case ModeRivers:
-  case ModeMemory:
-  case ModeEditor:
-    ChoisitPai(state, services, px, py, px / ColumnWidth, button, py / RowHeight);
-    break;
-  default: // Clicks and Slider take the left button on their own grids.
-    break;
-  }
+  ChoisitPai(state, host, px, py, px / ColumnWidth, button, py / RowHeight);
 }
 
-void ChoisitPai(GameState& state, GameServices& services, int px, int py, int col,
-                MouseButton /*button: the layout editor tells them apart*/, int row) {
+void ChoisitPai(GameState& state, Host& host, int px, int py, int col, MouseButton /*button*/,
+                int row) {
   Board& b = state.board;
   const int h = WhatTileThere(b, px, py);
-  switch (b.GameMode) {
-  case ModeSolitaire:
-  case ModeTwoPlayers:
-    if (InsideBoard(col, row) && h > 0) PickTile(state, services, static_cast<std::uint8_t>(h));
-    b.LastPickA = 0;
-    b.LastPickB = 0;
-    SettlePicks(state, services);
-    break;
-  default: // Rivers, Memory and the layout editor pick by rules of their own.
-    break;
-  }
+  if (InsideBoard(col, row) && h > 0) PickTile(state, host, static_cast<std::uint8_t>(h));
+  b.LastPickA = 0;
+  b.LastPickB = 0;
+  SettlePicks(state, host);
 }
 
-void Back(GameState& state, GameServices& services) {
+void Back(GameState& state, Host& host) {
   const Board& b = state.board;
-  if (b.TilesLeft != 0 && b.TilesLeft != b.TileCount) GoBack(state, services);
+  if (b.TilesLeft != 0 && b.TilesLeft != b.TileCount) GoBack(state, host);
   // The swing would go on claiming there is no move while the move just given back exists.
   if (state.status.StatusBounce) {
     state.status.StatusBounce = false;
@@ -214,21 +196,18 @@ void Back(GameState& state, GameServices& services) {
   }
 }
 
-void GoBack(GameState& state, GameServices& services) {
-  const int mode = state.board.GameMode;
-  if (!TakesMovesBack(mode) && mode != ModeTwoPlayers) return;
-  if (mode == ModeTwoPlayers && state.board.TilesLeft < state.board.TileCount)
-    TakeBackTurn(state, services.clock().TickCount());
+void GoBack(GameState& state, Host& host) {
+  if (state.board.GameMode == ModeTwoPlayers && state.board.TilesLeft < state.board.TileCount)
+    TakeBackTurn(state, host.clock().TickCount());
   BackHistory(state);
-  services.FullRedraw();
-  if (state.options.ShowGirls) services.ShowPanelHOF();
-  services.Repaint();
+  host.FullRedraw();
+  if (state.options.ShowGirls) host.ShowPanelHOF();
+  host.Repaint();
 }
 
 void BackHistory(GameState& state) {
   Board& b = state.board;
-  // Clicks keeps a history of whole fields instead.
-  if (b.GameMode == ModeClicks || b.TilesLeft >= b.TileCount) return;
+  if (b.TilesLeft >= b.TileCount) return;
   b.TilesLeft += 2;
   b.FirstPick = 0;
   b.SecondPick = 0;
@@ -243,13 +222,13 @@ void BackHistory(GameState& state) {
   b.History.count = removed;
 }
 
-void Restart(GameState& state, GameServices& services) {
+void Restart(GameState& state, Host& host) {
   Board& b = state.board;
-  if (b.TilesLeft == 0 || b.TilesLeft == b.TileCount || !TakesMovesBack(b.GameMode)) return;
+  if (b.TilesLeft == 0 || b.TilesLeft == b.TileCount) return;
   // A step that gives nothing back ends the rewind: waiting for the deal would never end then.
   while (b.TilesLeft < b.TileCount) {
     const int before = b.TilesLeft;
-    GoBack(state, services);
+    GoBack(state, host);
     if (b.TilesLeft == before) break;
   }
   Scoring& s = state.scoring;
@@ -259,17 +238,16 @@ void Restart(GameState& state, GameServices& services) {
   s.PausedTurn1 = 0;
   s.PausedTurn2 = 0;
   state.pointer.HoverTile = 0;
-  s.GameStartTick = services.clock().TickCount();
+  s.GameStartTick = host.clock().TickCount();
   ShowStatus(state.status, "Game restarted.");
 }
 
-void Hint(GameState& state, GameServices& services) {
+void Hint(GameState& state, Host& host) {
   Board& b = state.board;
-  // Rivers walks its own pairs.
-  if (b.GameMode != ModeSolitaire || b.MovesLeft == 0) return;
+  if (b.MovesLeft == 0) return;
   b.HintA = 0;
   b.HintB = 0;
-  services.CountMoves();
+  host.CountMoves();
   if (b.FreeCount <= 1 || b.MovesLeft == 0) return;
   // Every move number gets one try: should the count promise a move that the walk cannot find,
   // the hint gives up instead of searching for ever.
@@ -277,28 +255,32 @@ void Hint(GameState& state, GameServices& services) {
     b.HintIndex = b.HintIndex % b.MovesLeft + 1;
     if (MarkMove(b, b.HintIndex)) {
       state.scoring.PenaltySeconds += HintPenaltySeconds;
-      services.FullRedraw();
+      host.FullRedraw();
       return;
     }
   }
 }
 
-void SonOK(GameServices& services, int t) {
-  services.PlayWave(Sound::Select);
-  if (t > 0) services.RedrawTile(t);
-}
-
-void Redraw1Click(GameState& state, GameServices& services) {
+void Shuffle1Click(GameState& state, Host& host) {
   Board& b = state.board;
-  // Memory's picks are its face-up tiles: dropping them would turn the pair over unresolved.
-  if (b.GameMode != ModeMemory) {
-    b.HintA = 0;
-    b.HintB = 0;
-    b.FirstPick = 0;
-    b.SecondPick = 0;
-  }
-  services.FullRedraw();
-  services.ShowPanelHOF();
+  if (b.GameFinished) return;
+  b.HintA = b.HintB = 0;
+  b.FirstPick = b.SecondPick = 0;
+  if (state.options.Shuffable)
+    ShuffleBoard(state, host);
+  else
+    SwapShuffle(state, host, false);
+  host.CountMoves();
+  if (b.MovesLeft >= 2)
+    ShowStatus(state.status,
+               "Tiles shuffled. " + std::to_string(b.MovesLeft) + " new moves found.");
+  else if (b.MovesLeft == 1)
+    ShowStatus(state.status, "Tiles shuffled. 1 new move found.");
+  else
+    ShowStatus(state.status, "No moves found. Try to press Back a few times.");
+  // Two players share the board and the cost, so the shuffle costs neither of them.
+  if (b.GameMode == ModeSolitaire) state.scoring.PenaltySeconds += 10 * b.MovesLeft;
+  host.FullRedraw();
 }
 
-} // namespace engine
+} // namespace solitaire

@@ -1,26 +1,28 @@
-#include "engine/two_players.h"
+#include "games/solitaire/two_players.h"
 
 #include "engine/deal.h"
 
-namespace engine {
+namespace solitaire {
 
-void TwoPlayers(GameState& state, GameServices& services) {
+using namespace engine;
+
+void TwoPlayers(GameState& state, play::Host& host) {
   Board& b = state.board;
-  services.RefreshHighlightColour();
+  host.RefreshHighlightColour();
   InitVar(state);
-  services.ShowEmptyBoard();
+  host.ShowEmptyBoard();
   PrepareLayoutBoard(state);
-  if (AnimatesDeal(state)) services.Repaint();
-  DealLayout(state, services);
-  if (b.GameMode == ModePaused) services.ResetPauseCaptions();
+  if (AnimatesDeal(state)) host.Repaint();
+  DealLayout(state, host);
+  if (b.GameMode == ModePaused) host.ResetPauseCaptions();
   ShowStatus(state.status, "Two-Player Solitaire started.");
-  services.IM(ModeTwoPlayers);
+  host.IM(ModeTwoPlayers);
   AnnounceNumberedGame(state);
-  services.ShowPanelHOF();
-  services.FullRedraw();
+  host.ShowPanelHOF();
+  host.FullRedraw();
   AnnounceNewGame(state);
   Scoring& s = state.scoring;
-  s.GameStartTick = s.TurnStartTick1 = s.TurnStartTick2 = services.clock().TickCount();
+  s.GameStartTick = s.TurnStartTick1 = s.TurnStartTick2 = host.clock().TickCount();
 }
 
 void EndTurn(GameState& state, std::uint32_t now) {
@@ -52,4 +54,4 @@ std::string_view Verdict(const Scoring& s) {
   return "And the winner is... PLAYER 1 !";
 }
 
-} // namespace engine
+} // namespace solitaire

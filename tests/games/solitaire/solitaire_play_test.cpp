@@ -9,13 +9,15 @@
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
-#include "engine/solitaire_play.h"
+#include "games/solitaire/solitaire_play.h"
 #include "platform/files.h"
 #include "support/test_platform.h"
 
 namespace {
 
 using namespace engine;
+using namespace solitaire;
+using play::Sound;
 using testing_support::BoardIsConsistent;
 using testing_support::RecordingServices;
 
@@ -27,7 +29,7 @@ struct Drawn {
 
 // Records like RecordingServices, and also where each redrawn tile stood; lets a test look at
 // the board on every repaint and replace the move count.
-class Spy final : public GameServices {
+class Spy final : public play::Host {
 public:
   explicit Spy(GameState& state) : state_(state), rec(state) {}
   platform::Ui& ui() override { return rec.ui(); }
@@ -44,16 +46,18 @@ public:
     rec.Repaint();
     if (onRepaint) onRepaint();
   }
-  void ProcessMessages() override {}
+  void CountMoves() override { countMoves ? countMoves() : rec.CountMoves(); }
+  void BeginGame() override { rec.BeginGame(); }
+  void LayoutAdded(int index) override { rec.LayoutAdded(index); }
   void RefreshHighlightColour() override {}
   void ShowPanelHOF() override { ++panels; }
   void ResetPauseCaptions() override {}
   void PlayWave(Sound sound) override { rec.PlayWave(sound); }
-  void GameOver() override { rec.GameOver(); }
   void Stop() override { rec.Stop(); }
-  void CountMoves() override { countMoves ? countMoves() : rec.CountMoves(); }
   void AskGameNumber() override { rec.AskGameNumber(); }
-  void LayoutAdded(int index) override { rec.LayoutAdded(index); }
+  platform::Desktop& desktop() override { return rec.desktop(); }
+  play::PanelCanvas SidePanel() override { return rec.SidePanel(); }
+  void ShowSidePanel() override {}
 
 private:
   GameState& state_;
@@ -235,17 +239,6 @@ TEST(SolitairePlayTest, ClicksCountOnlyInsideTheBoardCells) {
   }
 }
 
-TEST(SolitairePlayTest, OnlySolitaireBoardsTakePicks) {
-  for (int mode = ModeNone; mode <= ModeClosing; ++mode) {
-    Table table(mode);
-    table.Lay({{1, 4, 4, 1}, {2, 10, 4, 1}});
-    table.Click(1);
-    bool picks = mode == ModeSolitaire || mode == ModeTwoPlayers;
-    EXPECT_EQ(table.board.FirstPick, picks ? 1 : 0) << "mode " << mode;
-    EXPECT_EQ(table.services.rec.sounds.size(), picks ? 1u : 0u) << "mode " << mode;
-  }
-}
-
 TEST(SlideOffTest, EachFrameMovesBothTilesOneColumnOnTheTopLayer) {
   Table table;
   table.state.options.AnimateTiles = true;
@@ -405,9 +398,6 @@ TEST(RestartTest, NeedsMovesToTakeBackAndNeverSpins) {
   } cases[] = {
       {"nothing removed yet", ModeSolitaire, 0, "untouched"},
       {"the board is cleared", ModeSolitaire, 6, "untouched"},
-      {"two players", ModeTwoPlayers, 2, "untouched"},
-      // Clicks keeps another history: the rewind here gives nothing back and must still end.
-      {"a game whose history lies elsewhere", ModeClicks, 2, "Game restarted."},
   };
   for (const Case& c : cases) {
     Table table;
@@ -442,7 +432,6 @@ TEST(HintTest, ShowsNothingWithoutAMove) {
     bool lyingCount;
     int hintAfter;
   } cases[] = {
-      {"two players get no hints", ModeTwoPlayers, 1, false, 9},
       {"the last count found no move", ModeSolitaire, 0, false, 9},
       {"the recount finds no move", ModeSolitaire, 3, false, 0},
       {"a count the walk cannot match", ModeSolitaire, 1, true, 0},
@@ -464,30 +453,6 @@ TEST(HintTest, ShowsNothingWithoutAMove) {
     EXPECT_EQ(table.state.scoring.PenaltySeconds, 0) << c.what;
     EXPECT_EQ(table.services.rec.fullRedraws, 0) << c.what;
   }
-}
-
-TEST(RedrawTest, DropsTheMarksExceptMemorysFaceUpTiles) {
-  for (int mode : {ModeSolitaire, ModeRivers, ModeMemory}) {
-    Table table(mode);
-    Board& b = table.board;
-    b.FirstPick = 3;
-    b.SecondPick = 7;
-    b.HintA = 1;
-    b.HintB = 2;
-    Redraw1Click(table.state, table.services);
-    const bool kept = mode == ModeMemory;
-    EXPECT_EQ(std::make_tuple(b.FirstPick, b.SecondPick),
-              kept ? std::make_tuple(3, 7) : std::make_tuple(0, 0));
-    EXPECT_EQ(std::make_tuple(b.HintA, b.HintB),
-              kept ? std::make_tuple(1, 2) : std::make_tuple(0, 0));
-    EXPECT_EQ(table.services.rec.fullRedraws, 1);
-    EXPECT_EQ(table.services.panels, 1);
-  }
-  Table table;
-  SonOK(table.services, 0);
-  SonOK(table.services, 8);
-  EXPECT_EQ(table.services.rec.sounds, std::vector<Sound>(2, Sound::Select));
-  EXPECT_EQ(table.services.rec.redrawnTiles, std::vector<int>{8});
 }
 
 } // namespace

@@ -3,8 +3,9 @@
 #include <cstdint>
 
 #include "engine/game_state.h"
+#include "play/game.h"
 
-namespace games {
+namespace play {
 
 // TimerColumns: one Hashira step, or one frame of the idle animations, per tick.
 constexpr int TimerColumnsInterval = 8;
@@ -23,8 +24,9 @@ private:
   int interval_;
 };
 
-// Whether the handler has anything to do: the Hashira step in its mode, and the animations of
-// the games panel and the pause screen only with "Animate Pause and Start screens".
-bool ThreadTimerNeeded(const engine::GameState& state);
+// Whether the handler has anything to do: the steps of a game that runs on the thread timer, and
+// the animations of the games panel and the pause screen only with "Animate Pause and Start
+// screens". `game` is the game being played, or null.
+bool ThreadTimerNeeded(const engine::GameState& state, const Game* game);
 
-} // namespace games
+} // namespace play

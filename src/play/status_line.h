@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/game_state.h"
-#include "games/status_bar.h"
+#include "play/status_bar.h"
 
-namespace games {
+namespace play {
 
 // One clock tick of the status line. A new message grows in from the left edge one character
 // per tick (whole on the next tick without "Cool Status"); with StatusBounce it swings back and
@@ -13,4 +13,4 @@ void AnimateStatusLine(engine::StatusLine& status, bool coolStatus, StatusBar& b
 // True when the last message is shown whole and nothing swings: ticks would change nothing.
 bool StatusLineAtRest(const engine::StatusLine& status);
 
-} // namespace games
+} // namespace play

@@ -1,10 +1,10 @@
-#include "games/status_bar.h"
+#include "play/status_bar.h"
 
 #include <charconv>
 
-#include "games/clock.h"
+#include "play/clock.h"
 
-namespace games {
+namespace play {
 
 ShortText FormatDecimal(int value) {
   ShortText text;
@@ -48,4 +48,4 @@ void StatusBar::ShowStatusText(std::string_view text) {
   status_.changed = true;
 }
 
-} // namespace games
+} // namespace play

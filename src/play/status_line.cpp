@@ -1,9 +1,9 @@
-#include "games/status_line.h"
+#include "play/status_line.h"
 
 #include <algorithm>
 #include <string_view>
 
-namespace games {
+namespace play {
 namespace {
 
 bool StartsCharacter(std::string_view text, std::size_t i) {
@@ -55,4 +55,4 @@ void AnimateStatusLine(engine::StatusLine& s, bool coolStatus, StatusBar& bar) {
   }
 }
 
-} // namespace games
+} // namespace play

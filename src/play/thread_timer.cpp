@@ -1,8 +1,8 @@
-#include "games/thread_timer.h"
+#include "play/thread_timer.h"
 
 #include <algorithm>
 
-namespace games {
+namespace play {
 
 int ThreadTimerPacing::NextDelay(std::uint32_t runStart, std::uint32_t runEnd) const {
   // Unsigned difference: a run across the wrap of the tick counter still measures right.
@@ -10,10 +10,9 @@ int ThreadTimerPacing::NextDelay(std::uint32_t runStart, std::uint32_t runEnd) c
   return static_cast<int>(std::max<std::int64_t>(interval_ - handlerMs, MinimumTimerSleep));
 }
 
-bool ThreadTimerNeeded(const engine::GameState& state) {
+bool ThreadTimerNeeded(const engine::GameState& state, const Game* game) {
+  if (game) return game->traits().threadTimer;
   switch (state.board.GameMode) {
-  case engine::ModeHashira:
-    return true;
   case engine::ModeGamesPanel:
   case engine::ModePaused:
     return state.options.AnimatePause;
@@ -22,4 +21,4 @@ bool ThreadTimerNeeded(const engine::GameState& state) {
   }
 }
 
-} // namespace games
+} // namespace play

@@ -1,0 +1,33 @@
+#include "app/game_list.h"
+
+#include "games/solitaire/solitaire_game.h"
+#include "games/solitaire/solitaire_start.h"
+
+namespace app {
+
+using shell::CommandId;
+
+play::Game& Games::Add(std::unique_ptr<play::Game> game,
+                       std::initializer_list<std::pair<CommandId, int>> startedBy) {
+  play::Game& added = *game;
+  owned.push_back(std::move(game));
+  list.Add(added);
+  for (const auto& [command, variant] : startedBy) starts.push_back({command, &added, variant});
+  return added;
+}
+
+Games MakeGames(engine::GameState& state, play::Host& host) {
+  using solitaire::SolitaireGame;
+  Games games;
+  games.layoutGame = &games.Add(std::make_unique<SolitaireGame>(state, host),
+                                {{CommandId::RandomSolitaire, SolitaireGame::Random},
+                                 {CommandId::SpecificSolitaire, SolitaireGame::Specific}});
+  games.layoutVariant = SolitaireGame::OnLayout;
+  games.commands.push_back(
+      {CommandId::Vertical, [&state, &host] { solitaire::VerticalClick(state, host); }});
+  games.Add(std::make_unique<solitaire::TwoPlayerGame>(state, host),
+            {{CommandId::TwoPlayerSolitaire, play::KeepVariant}});
+  return games;
+}
+
+} // namespace app

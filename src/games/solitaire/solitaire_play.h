@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/game_state.h"
+#include "play/game.h"
+#include "play/host.h"
+
+namespace solitaire {
+
+using engine::GameState;
+using play::Host;
+using play::MouseButton;
+
+// A mouse button released over the board picture at pixel (X, Y). Picks happen on release; the
+// press only changes the cursor.
+void ButtonDown(GameState& state, Host& host, MouseButton button, int X, int Y);
+
+// The pick at a pointer position relative to the board origin, with the half-tile column and
+// row it falls in (px div 20, py div 25): a free tile is selected, a second free tile of its
+// group removes the pair, any other free tile takes over the selection, and a tile that is not
+// free is refused with "noway".
+void ChoisitPai(GameState& state, Host& host, int px, int py, int col, MouseButton button, int row);
+
+// Takes the last removed pair back, and stops the "no more moves" swing of the status line.
+void Back(GameState& state, Host& host);
+// One undo step with its redraw; two players also get the turn back.
+void GoBack(GameState& state, Host& host);
+// Puts the last removed pair back on the board from the move history.
+void BackHistory(GameState& state);
+// Takes every move back and starts the clock and the penalties afresh.
+void Restart(GameState& state, Host& host);
+
+// Marks the next possible move, cycling through them; each hint costs 40 seconds.
+void Hint(GameState& state, Host& host);
+
+// The "Shuffle" command: reshuffles the tiles still on the board, with its message; one player
+// pays for the moves it finds.
+void Shuffle1Click(GameState& state, Host& host);
+
+// Whether a tile may be picked, by the free-tile rule the options choose.
+bool IsFree(const GameState& state, int t);
+
+} // namespace solitaire

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/game_services.h"
+#include "platform/bitmap.h"
+#include "platform/desktop.h"
+#include "platform/text.h"
+
+namespace play {
+
+// The built-in sound effects.
+enum class Sound : std::uint8_t { Select, Done, NoWay };
+
+// The side panel right of the board, for a game that draws its own part of it: the panel's
+// off-screen copy, its clean picture, and the lettering.
+struct PanelCanvas {
+  platform::Bitmap& panel;
+  const platform::Bitmap& clean;
+  platform::TextPainter& painter;
+};
+
+// What a game needs from the program around it, beyond the board services of the engine.
+class Host : public engine::GameServices {
+public:
+  // Plays a sound effect when "Play sound effects" is checked; returns at once.
+  virtual void PlayWave(Sound sound) = 0;
+  virtual void RefreshHighlightColour() = 0;
+  // Re-renders the hall-of-fame side panel for the game being played.
+  virtual void ShowPanelHOF() = 0;
+  // Pause captions back to their playing texts ("&Pause", "Pause").
+  virtual void ResetPauseCaptions() = 0;
+  // Abandons the running game without a result and returns to the games panel.
+  virtual void Stop() = 0;
+  // The game number dialog; it sets the board's GameNumber.
+  virtual void AskGameNumber() = 0;
+  // The built-in pictures and the lettering.
+  virtual platform::Desktop& desktop() = 0;
+  // Draw into the side panel only while it is shown (options.ShowHallOfFame), then show it.
+  virtual PanelCanvas SidePanel() = 0;
+  virtual void ShowSidePanel() = 0;
+};
+
+} // namespace play

@@ -1,0 +1,52 @@
+#include "support/fake_window.h"
+
+namespace testing_support {
+
+void FakeWindow::Present() {
+  ++presents;
+  if (duringFrame) duringFrame();
+}
+
+void FakeWindow::SetMenus(const std::vector<platform::MenuItem>& menuItems,
+                          const std::vector<platform::ToolItem>& toolItems) {
+  for (const platform::MenuItem& item : menuItems) items[item.id] = item;
+  tools = toolItems;
+}
+
+void FakeWindow::SetCaptions(int id, const std::string& menuCaption,
+                             const std::string& buttonCaption) {
+  items[id].caption = menuCaption;
+  buttonCaptions[id] = buttonCaption;
+}
+
+void FakeWindow::ShowResult(const platform::ResultWindow& result) {
+  results.push_back(result);
+  if (duringDialog) duringDialog();
+}
+
+void FakeWindow::ShowHallWindow(platform::HallViewModel&) {
+  ++hallWindows;
+  if (duringDialog) duringDialog();
+}
+
+void FakeWindow::Close() {
+  if (closed || !events_.MayClose()) return;
+  closed = true;
+  clockRunning = threadTimerRunning = false;
+  events_.OnClosing();
+}
+
+void FakeWindow::AskGameNumber(const platform::GameNumberDialog& dialog) {
+  if (gameNumbers.empty()) return;
+  const std::string text = gameNumbers.front();
+  gameNumbers.pop_front();
+  dialog.edited(text);
+  dialog.accepted(text);
+}
+
+bool FakeWindow::Enabled(int id) const {
+  const auto it = items.find(id);
+  return it != items.end() && it->second.enabled;
+}
+
+} // namespace testing_support
