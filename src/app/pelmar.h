@@ -78,6 +78,7 @@ public:
   void ResetPauseCaptions() override;
   void Stop() override;
   void AskGameNumber() override;
+  void ShowCursor(render::CursorShape shape) override;
   platform::Desktop& desktop() override { return desktop_; }
   play::PanelCanvas SidePanel() override;
   void ShowSidePanel() override { window_->ShowSidePanel(); }
@@ -207,8 +208,6 @@ private:
 
   // The end of a cleared board that gives a verdict instead of a record.
   void VerdictGameOver(std::string_view verdict);
-  // Shows the cursor the rules chose, when it differs from the one shown.
-  void ShowCursor(render::CursorShape shape);
   void ShowStatusBar();
   // After every event: wakes the timers that have work again.
   void RunThreadTimerWhenNeeded();

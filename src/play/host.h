@@ -6,6 +6,7 @@
 #include "platform/bitmap.h"
 #include "platform/desktop.h"
 #include "platform/text.h"
+#include "render/pointer_tracking.h"
 
 namespace play {
 
@@ -34,6 +35,8 @@ public:
   virtual void Stop() = 0;
   // The game number dialog; it sets the board's GameNumber.
   virtual void AskGameNumber() = 0;
+  // The pointer's shape over the board; a game with a field of its own chooses it.
+  virtual void ShowCursor(render::CursorShape shape) = 0;
   // The built-in pictures and the lettering.
   virtual platform::Desktop& desktop() = 0;
   // Draw into the side panel only while it is shown (options.ShowHallOfFame), then show it.

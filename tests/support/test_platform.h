@@ -89,6 +89,7 @@ public:
   void PlayWave(play::Sound sound) override { sounds.push_back(sound); }
   void Stop() override;
   void AskGameNumber() override;
+  void ShowCursor(render::CursorShape shape) override { cursors.push_back(shape); }
   platform::Desktop& desktop() override { return desktop_; }
   play::PanelCanvas SidePanel() override { return {panel, cleanPanel, desktop_}; }
   void ShowSidePanel() override { ++sidePanelShows; }
@@ -98,6 +99,7 @@ public:
   TestDesktop& testDesktop() { return desktop_; }
 
   play::Game* game = nullptr;
+  std::vector<render::CursorShape> cursors;
   platform::Bitmap panel{92, 472}, cleanPanel{92, 472};
   int fullRedraws = 0, emptyBoards = 0, repaints = 0, stops = 0, panels = 0, sidePanelShows = 0;
   std::vector<int> redrawnTiles, highlightRedraws;

@@ -46,6 +46,7 @@ public:
   void ResetPauseCaptions() override {}
   void Stop() override {}
   void AskGameNumber() override {}
+  void ShowCursor(render::CursorShape) override {}
   platform::Desktop& desktop() override { return *this; }
   play::PanelCanvas SidePanel() override { return {panel_, panel_, *this}; }
   void ShowSidePanel() override {}

@@ -55,6 +55,7 @@ public:
   void PlayWave(Sound sound) override { rec.PlayWave(sound); }
   void Stop() override { rec.Stop(); }
   void AskGameNumber() override { rec.AskGameNumber(); }
+  void ShowCursor(render::CursorShape) override {}
   platform::Desktop& desktop() override { return rec.desktop(); }
   play::PanelCanvas SidePanel() override { return rec.SidePanel(); }
   void ShowSidePanel() override {}
