@@ -287,7 +287,9 @@ std::string TPelmar::LoadFiles() {
                                 shell::ScanFileNames(layouts, {".shp"})))
     return nothingIn("layout", layouts);
   Splashing("Reading high scores...");
-  hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
+  if (const std::string unread = hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
+      !unread.empty())
+    ui().ShowMessage(unread);
   // Stored files that have gone are forgotten, so "Load from disk" asks afresh.
   for (render::PictureMenu* menu : {&tilesets_.menu, &backgrounds_.menu})
     if (!menu->lastLoaded.empty() && !platform::FileExists(menu->lastLoaded))

@@ -134,6 +134,11 @@ std::string UnableToWriteMessage(std::string_view file) {
   return "Unable to write to " + std::string(file);
 }
 
+std::string UnableToReadMessage(std::string_view file, std::string_view reason) {
+  return "Unable to read " + std::string(file) + " (" + std::string(reason) +
+         "). The file is left as it is, and nothing is saved into it this time.";
+}
+
 std::string LaunchCountText(int launchCount) {
   if (launchCount == 1) return "You launched Pelmar for the first time ! ;-)";
   if (launchCount == 2) return "You launched Pelmar twice ! ;-)";

@@ -33,6 +33,8 @@ std::string SaveOrchid(const std::string& path, bool altGirls);
 
 // The message for a settings or hall of fame file that could not be written.
 std::string UnableToWriteMessage(std::string_view file);
+// The message for a settings or hall of fame file that is there but could not be read.
+std::string UnableToReadMessage(std::string_view file, std::string_view reason);
 
 // What the statistics button of the about window says about LaunchCount.
 std::string LaunchCountText(int launchCount);

@@ -74,7 +74,7 @@ TEST_F(HallSaveTest, WritesLayoutsWithEntriesAndEveryGameSection) {
   HallOfFame hall;
   hall.AddHall(3, 200, 10, "Al Bundy", "07/12/26"); // "The Big One"
   HallFile file(Path());
-  file.Read(hall, Layouts);
+  EXPECT_EQ(file.Read(hall, Layouts), "") << "a missing file is no news";
   hall.AddHall(3, 200, 10, "Al Bundy", "07/12/26");
   EXPECT_EQ(file.Save(hall, Layouts), "");
 
@@ -144,6 +144,21 @@ TEST_F(HallSaveTest, EntrySavedAtOnceSurvivesAKill) {
   HallOfFame next;
   HallFile(Path()).Read(next, Layouts);
   EXPECT_EQ(next.Entry(1, 1), "Quick      77    0 07/12/26");
+}
+
+// Tests run as root, who may read anything: a file padded past the reading limit stands for
+// one the player may not read. It holds every record all the same.
+TEST_F(HallSaveTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
+  folder_.Write("Hallfame.ini", "[Arena]\nRank1=Ann       125   40 07/12/26\n");
+  std::filesystem::resize_file(Path(), platform::IniFile::MaxFileBytes + 1);
+  const std::string before = ReadText(Path());
+  HallOfFame hall;
+  HallFile file(Path());
+  const std::string told = file.Read(hall, Layouts);
+  EXPECT_EQ(told.rfind("Unable to read " + Path() + " (", 0), 0u) << told;
+  hall.AddHall(2, 100, 0, "Bob", "07/12/26");
+  EXPECT_EQ(file.Save(hall, Layouts), "") << "told once, when it was read";
+  EXPECT_EQ(ReadText(Path()), before);
 }
 
 TEST_F(HallSaveTest, UnwritableFolderIsReportedOnceAndPlayGoesOn) {
