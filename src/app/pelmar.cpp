@@ -11,7 +11,6 @@
 #include "engine/shuffle.h"
 #include "games/player_clocks_panel.h"
 #include "platform/files.h"
-#include "platform/ini_file.h"
 #include "platform/qt/builtin_files.h"
 #include "platform/qt/short_date.h"
 #include "records/game_number.h"
@@ -135,6 +134,7 @@ const TPelmar::GameStart TPelmar::GameStarts[] = {
 
 TPelmar::TPelmar(std::string programDir, platform::Audio& audio)
     : renderer_(state_, pictures_, *this, *this), gameClock_(state_, *this, *this), audio_(audio),
+      settingsFile_(programDir + std::string(shell::SettingsFileName)),
       hallFile_(programDir + records::HallFileName), tilesets_(state_, *this, pictures_),
       backgrounds_(state_, *this, pictures_) {
   state_.layouts.ProgramDir = std::move(programDir);
@@ -202,13 +202,11 @@ void TPelmar::ShowMainWindow() {
   FormShow();
 }
 
-std::string TPelmar::SettingsPath() const {
-  return state_.layouts.ProgramDir + std::string(shell::SettingsFileName);
-}
-
 void TPelmar::ReadSettings() {
-  shell::ReadSettings(platform::IniFile::Load(SettingsPath()), window_->ScreenWidth(),
-                      state_.options, settings_);
+  if (const std::string unread =
+          settingsFile_.Read(window_->ScreenWidth(), state_.options, settings_);
+      !unread.empty())
+    ui().ShowMessage(unread);
   state_.layouts.LayoutIndex = settings_.LayoutIndex;
   state_.LastBoard = settings_.LastBoard;
   state_.board.GameNumber = settings_.GameNumber;
@@ -239,9 +237,8 @@ void TPelmar::SaveSettings() {
   settings_.WPos = at.width;
   settings_.HPos = at.height;
   settings_.PreviousRes = window_->ScreenWidth();
-  const std::string path = SettingsPath();
-  if (!shell::SaveSettings(path, state_.options, settings_).empty())
-    ui().ShowMessage(shell::UnableToWriteMessage(path));
+  if (const std::string failed = settingsFile_.Save(state_.options, settings_); !failed.empty())
+    ui().ShowMessage(failed);
 }
 
 void TPelmar::Splashing(const std::string& text) {
@@ -454,8 +451,8 @@ void TPelmar::ShowCurrentTile(int tile) {
 
 void TPelmar::WriteAltGirls(bool on) {
   settings_.AltGirls = on;
-  if (!shell::SaveOrchid(SettingsPath(), on).empty())
-    ui().ShowMessage(shell::UnableToWriteMessage(SettingsPath()));
+  if (const std::string failed = settingsFile_.SaveOrchid(on); !failed.empty())
+    ui().ShowMessage(failed);
 }
 
 void TPelmar::SaveHall() {

@@ -235,6 +235,35 @@ TEST(MissingDataTest, AnEmptyMusicOrLayoutFolderStopsTheStartNamingIt) {
   }
 }
 
+// Tests run as root, who may read anything: files padded past the reading limit stand for
+// files the player may not read. Each is reported once at start and left as it was at close.
+TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
+  WindowTest::SetUpTestSuite();
+  testing_support::TempFolder folder;
+  CopyBuiltFolders(folder, {"Layouts", "Musics", "Tilesets", "Backgrounds"});
+  const std::string dir = folder.path().string() + "/";
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const char* name : {"Pelmar.ini", "Hallfame.ini"}) {
+    const std::string path = folder.Write(name, "[Pelmar]\nCurrentPlayer1=Mia\n");
+    fs::resize_file(path, platform::IniFile::MaxFileBytes + 1);
+    files.emplace_back(path, testing_support::ReadText(path));
+  }
+  platform::SilentAudio audio;
+  TPelmar pelmar(dir, audio);
+  MessageBoxAnswerer answerer;
+  std::unique_ptr<platform::qt::WindowPort> window = WindowTest::App().CreateMainWindow(pelmar);
+  ASSERT_TRUE(pelmar.Init(*window));
+  pelmar.ShowMainWindow();
+  window->Close();
+  ASSERT_EQ(answerer.texts.size(), 2) << answerer.texts.join('\n').toStdString();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const auto& [path, before] = files[i];
+    EXPECT_TRUE(answerer.texts[i].startsWith(QString::fromStdString("Unable to read " + path)))
+        << answerer.texts[i].toStdString();
+    EXPECT_EQ(testing_support::ReadText(path), before) << path;
+  }
+}
+
 // Everything the result window said, read while it is open; then its button closes it. A
 // hall-of-fame window that follows is closed too, and its title kept.
 struct ResultSeen {
