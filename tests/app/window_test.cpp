@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -161,6 +163,49 @@ TEST_F(WindowTest, NewGameDuringAPauseRestoresThePauseCaptions) {
   Window().Action(static_cast<int>(shell::CommandId::RandomSolitaire))->trigger();
   EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeSolitaire);
   EXPECT_EQ(pause->text(), "&Pause");
+}
+
+// The files that the dialog of a "Load from disk" command lists, read while it is open; then the
+// dialog is cancelled. `wanted` files are waited for, as the dialog lists the folder in the
+// background.
+QStringList FilesListed(QAction& command, int wanted) {
+  QStringList names;
+  QTimer::singleShot(0, [&names, wanted] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const auto* model = dialog->findChild<QFileSystemModel*>();
+    const QModelIndex folder = model->index(dialog->directory().absolutePath());
+    const auto files = [&] {
+      QStringList listed;
+      for (int row = 0; row < model->rowCount(folder); ++row)
+        if (!model->isDir(model->index(row, 0, folder)))
+          listed << model->index(row, 0, folder).data().toString();
+      return listed;
+    };
+    static_cast<void>(QTest::qWaitFor([&] { return files().size() >= wanted; }, 5000));
+    names = files();
+    dialog->reject();
+  });
+  command.trigger();
+  names.sort();
+  return names;
+}
+
+TEST_F(WindowTest, LoadFromDiskListsEveryPictureTheMenusOffer) {
+  struct Case {
+    shell::CommandId command;
+    const char* folder;
+  } cases[] = {{shell::CommandId::LoadBackgroundFromDisk, "Backgrounds"},
+               {shell::CommandId::LoadTilesetFromDisk, "Tilesets"}};
+  for (const Case& c : cases) {
+    QStringList shipped;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder_.Path() + c.folder))
+      shipped << QString::fromStdString(e.path().filename().string());
+    shipped.sort();
+    const QStringList listed =
+        FilesListed(*Window().Action(static_cast<int>(c.command)), shipped.size());
+    EXPECT_EQ(listed.join(", ").toStdString(), shipped.join(", ").toStdString()) << c.folder;
+  }
 }
 
 // Answers every message box that opens while it lives, keeping the texts.
