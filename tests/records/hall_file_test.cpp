@@ -146,6 +146,35 @@ TEST_F(HallSaveTest, EntrySavedAtOnceSurvivesAKill) {
   EXPECT_EQ(next.Entry(1, 1), "Quick      77    0 07/12/26");
 }
 
+// A layout named like a game table keeps its own section, and each table survives the other.
+TEST_F(HallSaveTest, ALayoutNamedLikeAGameTableKeepsItsOwnSection) {
+  const std::vector<std::string> layouts = {"Slider", "Clicks 3", "columns", "Arena"};
+  folder_.Write("Hallfame.ini", "[Slider]\nRank1=Fay       420    0 03/11/26\n");
+  HallOfFame hall;
+  HallFile file(Path());
+  file.Read(hall, layouts);
+  EXPECT_EQ(hall.Entry(1030, 1), "Fay       420    0 03/11/26");
+  EXPECT_TRUE(records::IsEmptyEntry(hall.Entry(1, 1))) << "the game's table is not the layout's";
+  const struct { int layout, game; } pairs[] = {{1, 1030}, {2, 1022}, {3, 1040}};
+  for (const auto& p : pairs) {
+    hall.AddHall(p.layout, 100 + p.layout, 0, "Lay", "07/12/26");
+    hall.AddHall(p.game, 200 + p.layout, 0, "Game", "07/12/26");
+  }
+  ASSERT_EQ(file.Save(hall, layouts), "");
+
+  const platform::IniFile saved = platform::IniFile::Load(Path());
+  EXPECT_EQ(saved.ReadString("Layout Slider", "Rank1", ""), "Lay       101    0 07/12/26");
+  EXPECT_EQ(saved.ReadString("Layout Clicks3", "Rank1", ""), "Lay       102    0 07/12/26");
+  EXPECT_EQ(saved.ReadString("Layout columns", "Rank1", ""), "Lay       103    0 07/12/26");
+  HallOfFame again;
+  HallFile(Path()).Read(again, layouts);
+  for (const auto& p : pairs) {
+    EXPECT_EQ(again.Entry(p.layout, 1), hall.Entry(p.layout, 1)) << p.layout;
+    for (int rank = 1; rank <= records::HallRanks; ++rank)
+      EXPECT_EQ(again.Entry(p.game, rank), hall.Entry(p.game, rank)) << p.game << " " << rank;
+  }
+}
+
 // Tests run as root, who may read anything: a file padded past the reading limit stands for
 // one the player may not read. It holds every record all the same.
 TEST_F(HallSaveTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
