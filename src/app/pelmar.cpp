@@ -379,9 +379,9 @@ void TPelmar::BuildMenus() {
 
   std::vector<platform::qt::ToolItem> tools;
   for (const shell::ToolbarButton& b : shell::ToolbarButtons())
-    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.icon),
-                     std::string(b.fallback), b.menuGlyph, std::string(b.otherIcon),
-                     std::string(b.otherFallback)});
+    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.hint),
+                     std::string(b.icon), std::string(b.fallback), b.menuGlyph,
+                     std::string(b.otherIcon), std::string(b.otherFallback)});
   window_->SetMenus(items, tools);
 
   std::vector<platform::qt::PopupItem> popup;

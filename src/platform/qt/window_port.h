@@ -30,6 +30,7 @@ struct MenuItem {
 struct ToolItem {
   int command = 0; // runs and mirrors the menu item with this id
   std::string caption;
+  std::string hint;     // the tip while the pointer rests on the button; empty: the caption
   std::string icon;     // a freedesktop theme icon name
   std::string fallback; // a built-in picture, shown when the theme has no such icon
   // The menu items of the command and its pop-up entries show the button's picture too.
