@@ -146,6 +146,7 @@ bool TPelmar::Init(platform::qt::WindowPort& window) {
                  state_.layouts.ProgramDir + "Musics");
   Splashing("Initializing...");
   window_->SetBoardPicture(pictures_.Game);
+  window_->SetBackgroundPicture(pictures_.BackgroundBitmap);
   engine::ShowStatus(state_.status, " ");
   Splashing("Loading preferences...");
   ReadSettings();

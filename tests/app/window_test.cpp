@@ -121,6 +121,39 @@ TEST_F(WindowTest, TheWidgetShowsTheBoardPicture) {
   }
 }
 
+// Wherever the window leaves room around the board, the board's background goes on there,
+// meeting each edge of the board with the colour the board has at that edge.
+TEST_F(WindowTest, TheBackgroundFillsTheRoomAroundTheBoard) {
+  platform::Bitmap& background = pelmar_.Pictures().BackgroundBitmap;
+  const std::uint32_t left = platform::Rgb(200, 0, 0), right = platform::Rgb(0, 0, 200);
+  for (int y = 0; y < background.Height(); ++y)
+    for (int x = 0; x < background.Width(); ++x)
+      background.SetPixel(x, y, x < background.Width() / 2 ? left : right);
+  // Room beside the board and the panel, then above and below them.
+  for (const auto& [width, height] : {std::pair{1600, 700}, {800, 1100}}) {
+    SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+    Window().resize(width, height);
+    QApplication::processEvents();
+    pelmar_.ShowEmptyBoard();
+    platform::qt::BoardWidget& board = Window().Board();
+    const QImage shown = board.grab().toImage();
+    const BoardFit fit = board.Fit();
+    const int beside = fit.left / 2,
+              besidePanel = (board.SidePanelRect().right() + board.width()) / 2;
+    const int above = fit.top / 2, below = (fit.top + fit.height + board.height()) / 2;
+    const int middle = fit.top + fit.height / 2, centre = fit.left + fit.width / 2;
+    const bool wide = width > height;
+    ASSERT_GT(wide ? fit.left : fit.top, 20) << "room around the board";
+    const std::vector<std::tuple<int, int, std::uint32_t>> points =
+        wide ? std::vector{std::tuple{beside, middle, left}, {besidePanel, middle, right}}
+             : std::vector{std::tuple{centre - 20, above, left},
+                           {centre + 20, above, right},
+                           {centre - 20, below, left}};
+    for (const auto& [x, y, colour] : points)
+      EXPECT_TRUE(platform::SameColour(shown.pixel(x, y), colour)) << x << "," << y;
+  }
+}
+
 TEST_F(WindowTest, StopReturnsToThePanelAndDisablesPlay) {
   DealNumberedGame(5);
   Window().Action(static_cast<int>(shell::CommandId::Stop))->trigger();

@@ -166,6 +166,9 @@ public:
   // The board picture; the window wraps its pixels without a copy, so it must outlive the window
   // and never be resized.
   virtual void SetBoardPicture(platform::Bitmap& game) = 0;
+  // The board's clean background, wrapped like the board picture: where the window is larger
+  // than the board, it goes on around the board, scaled as the board is.
+  virtual void SetBackgroundPicture(platform::Bitmap& background) = 0;
   // Part of the board picture changed: it is on screen before this returns.
   virtual void ShowBoard(platform::Rect changed) = 0;
   // The side panel right of the board (92x472), wrapped without a copy like the board; shown
