@@ -10,11 +10,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
+#include <functional>
 
 #include "app/pelmar.h"
 #include "engine/deal.h"
@@ -370,6 +372,35 @@ void AnswerResultWindow(ResultSeen& seen) {
     CloseNextWindow(seen);
     button->click();
   });
+}
+
+// Messages, questions and the result window open over the middle of the main window, wherever
+// it stands on the screen.
+TEST_F(WindowTest, DialogsOpenOverTheMiddleOfTheWindow) {
+  Window().resize(560, 420);
+  Window().move(0, 0);
+  QApplication::processEvents();
+  const QPoint middle = Window().frameGeometry().center();
+  ASSERT_NE(middle, Window().screen()->availableGeometry().center());
+  const std::function<void()> dialogs[] = {
+      [this] { pelmar_.ui().ShowMessage("Here ?"); },
+      [this] { static_cast<void>(pelmar_.ui().AskOkCancel("Please confirm...", "Here ?")); },
+      [this] {
+        Window().ShowResult({"Board finished !", {"Congratulations !"}, "Thank you !"});
+      },
+  };
+  for (const std::function<void()>& open : dialogs) {
+    QRect at;
+    QTimer::singleShot(0, [&at] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) {
+        at = dialog->frameGeometry();
+        dialog->close();
+      }
+    });
+    open();
+    ASSERT_FALSE(at.isEmpty());
+    EXPECT_LE((at.center() - middle).manhattanLength(), 2) << at.x() << "," << at.y();
+  }
 }
 
 TEST_F(WindowTest, FinishedBoardShowsTheResultAndReturnsToThePanel) {

@@ -5,16 +5,22 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/qt/dialog_placement.h"
+
 namespace platform::qt {
 
 void MessageBoxes::ShowMessage(const std::string& text) {
-  QMessageBox::information(&parent_, QApplication::applicationName(), QString::fromStdString(text));
+  Centred<QMessageBox> box(parent_, QMessageBox::Information, QApplication::applicationName(),
+                           QString::fromStdString(text), QMessageBox::Ok, &parent_);
+  box.exec();
 }
 
 bool MessageBoxes::AskOkCancel(const std::string& caption, const std::string& text) {
-  return QMessageBox::question(&parent_, QString::fromStdString(caption),
-                               QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
-                               QMessageBox::Ok) == QMessageBox::Ok;
+  Centred<QMessageBox> box(parent_, QMessageBox::Question, QString::fromStdString(caption),
+                           QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                           &parent_);
+  box.setDefaultButton(QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok;
 }
 
 std::string MessageBoxes::AskSaveFileName(const std::string& title, const std::string& filter,
