@@ -32,18 +32,17 @@ Format FormatOf(std::string_view text, std::string_view path) {
   return Format::Unknown;
 }
 
-// "Layouts/Castle.layout" -> "Castle"
-std::string BareName(const std::string& path) {
-  std::string name = platform::FileNameOf(path);
-  const std::size_t dot = name.rfind('.');
-  if (dot != std::string::npos && dot > 0) name.erase(dot);
-  return name;
-}
-
 } // namespace
 
 bool IsForeignLayoutFile(std::string_view fileName) {
   return fileName.ends_with(QuarterGridExtension) || fileName.ends_with(MapFileExtension);
+}
+
+std::string NameFromFileName(const std::string& path) {
+  std::string name = platform::FileNameOf(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.erase(dot);
+  return name;
 }
 
 std::vector<ParsedLayout> ParseLayoutText(std::string_view text, const std::string& path) {
@@ -57,7 +56,7 @@ std::vector<ParsedLayout> ParseLayoutText(std::string_view text, const std::stri
   }
   case Format::QuarterGrid: {
     ParsedLayout parsed = ParseQuarterGrid(text);
-    parsed.name = BareName(path);
+    parsed.name = NameFromFileName(path);
     return {parsed};
   }
   case Format::Maps:

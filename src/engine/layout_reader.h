@@ -13,6 +13,9 @@ inline constexpr std::string_view QuarterGridExtension = ".layout";
 inline constexpr std::string_view MapFileExtension = ".map";
 bool IsForeignLayoutFile(std::string_view fileName);
 
+// "Layouts/Castle.layout" -> "Castle": how a file of one unnamed layout is named.
+std::string NameFromFileName(const std::string& path);
+
 // The layouts of a layout file's text, whatever its format: told by its first line where the
 // format has a header, else by the extension of `path`. A .lay file keeps its wrong-header
 // outcome, so the game can answer it as it always has. One entry per map of a map file, one
