@@ -9,14 +9,14 @@
 
 namespace shell {
 
-namespace {
-
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) <
            std::tolower(static_cast<unsigned char>(y));
   });
 }
+
+namespace {
 
 // The extension this program writes is four characters long, dot included.
 constexpr std::size_t ExtensionLength = 4;

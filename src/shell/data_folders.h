@@ -9,6 +9,9 @@
 
 namespace shell {
 
+// The order of every list of names the player sees: by caption, without regard to case.
+bool LessIgnoringCase(const std::string& a, const std::string& b);
+
 // The captions of the files in `folder` whose names contain one of `markers` (case-sensitive,
 // so "Clouds.JPG" is not a ".jpg"): each name without its last four characters, sorted without
 // regard to case. A missing folder gives an empty list.
