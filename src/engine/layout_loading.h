@@ -21,8 +21,8 @@ bool RunLayout(GameState& state, GameServices& services, const std::string& path
 bool RunShpLayout(GameState& state, GameServices& services, const std::string& path);
 
 // The same for a layout file of any format we read (the map `map` of a map file, its first when
-// `map` is empty), named as its format names it. A .lay file of another version is refused with
-// the usual message, without falling back.
+// `map` is empty), named as its format names it. A .lay file of another version is refused,
+// without falling back.
 bool RunLayoutFile(GameState& state, GameServices& services, const std::string& path,
                    const std::string& map);
 
