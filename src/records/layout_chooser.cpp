@@ -16,8 +16,8 @@ LayoutChooser::LayoutChooser(const engine::LayoutState& layouts,
                              const std::vector<std::string>& FaveLayout,
                              const platform::Bitmap& background, const platform::Bitmap& minus,
                              bool& previewBack, platform::Ui& ui)
-    : layouts_(layouts), background_(background), minus_(minus), previewBack_(previewBack), ui_(ui),
-      image1_(render::PreviewBackdrop(background, previewBack)) {
+    : layouts_(layouts), background_(background), Minus_(minus), previewBack_(previewBack), ui_(ui),
+      Image1_(render::PreviewBackdrop(background, previewBack)) {
   entries_.resize(layouts.LayoutCount());
   std::iota(entries_.begin(), entries_.end(), 1);
   std::stable_sort(entries_.begin(), entries_.end(), [&](int a, int b) {
@@ -39,7 +39,7 @@ LayoutChooser::LayoutChooser(const engine::LayoutState& layouts,
   std::stable_sort(favourites_.begin(), favourites_.end(), shell::LessIgnoringCase);
 
   if (items_.empty())
-    preview_ = image1_;
+    MinusBuffer_ = Image1_;
   else
     LayoutListClick(0);
 }
@@ -79,7 +79,7 @@ void LayoutChooser::LayoutListClick(int item) {
   selected_ = item;
   const LayoutPreview& preview = PreviewOf(item);
   labels_ = preview.labels;
-  preview_ = render::MinusRedraw(image1_, preview.cells, minus_);
+  MinusBuffer_ = render::MinusRedraw(Image1_, preview.cells, Minus_);
 }
 
 bool LayoutChooser::Choose(ChooserOutcome::Action action) {
@@ -103,11 +103,11 @@ bool LayoutChooser::BitBtn4Click() {
 
 void LayoutChooser::CheckBox1Click(bool checked) {
   previewBack_ = checked;
-  image1_ = render::PreviewBackdrop(background_, checked);
+  Image1_ = render::PreviewBackdrop(background_, checked);
   if (selected_ >= 0)
     LayoutListClick(selected_);
   else
-    preview_ = image1_;
+    MinusBuffer_ = Image1_;
 }
 
 void LayoutChooser::FaveLayoutsDragDrop(int item, int before) {
@@ -134,8 +134,8 @@ bool LayoutChooser::FaveLayoutsDblClick(int favourite) {
 }
 
 platform::Bitmap LayoutChooser::Thumbnail(int item) {
-  if (item < 0 || item >= static_cast<int>(items_.size())) return image1_;
-  return render::MinusRedraw(image1_, PreviewOf(item).cells, minus_);
+  if (item < 0 || item >= static_cast<int>(items_.size())) return Image1_;
+  return render::MinusRedraw(Image1_, PreviewOf(item).cells, Minus_);
 }
 
 void LayoutChooser::ScrollClick(int item) {

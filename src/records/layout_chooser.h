@@ -32,7 +32,7 @@ public:
   const std::vector<std::string>& Items() const override { return items_; }
   int SelectedItem() const override { return selected_; }
   const std::vector<std::string>& Favourites() const override { return favourites_; }
-  const platform::Bitmap& Preview() const override { return preview_; }
+  const platform::Bitmap& Preview() const override { return MinusBuffer_; }
   const platform::LayoutPreviewLabels& Labels() const override { return labels_; }
   bool PreviewBack() const override { return previewBack_; }
 
@@ -65,15 +65,15 @@ private:
 
   const engine::LayoutState& layouts_;
   const platform::Bitmap& background_;
-  const platform::Bitmap& minus_;
+  const platform::Bitmap& Minus_;
   bool& previewBack_;
   platform::Ui& ui_;
   std::vector<std::string> items_;
   std::vector<int> entries_; // the list entry of each item
   std::vector<std::optional<LayoutPreview>> previews_;
   int selected_ = -1;
-  platform::Bitmap image1_; // the backdrop of every preview
-  platform::Bitmap preview_;
+  platform::Bitmap Image1_; // the backdrop of every preview
+  platform::Bitmap MinusBuffer_;
   platform::LayoutPreviewLabels labels_;
   std::vector<std::string> favourites_;
   std::string favouritesPath_;

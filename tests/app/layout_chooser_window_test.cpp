@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(ChooserWindowTest, ShowsTheModelAndItsButtonsCloseAsTheModelSays) {
-  platform::qt::LayoutChooserWindow window(model_, nullptr);
+  platform::qt::TChooseLayout window(model_, nullptr);
   EXPECT_EQ(window.windowTitle(), "Choose a new layout...");
   EXPECT_EQ(window.size(), QSize(492, 429));
   ASSERT_EQ(window.LayoutList().count(), 7);
@@ -73,7 +73,7 @@ TEST_F(ChooserWindowTest, ShowsTheModelAndItsButtonsCloseAsTheModelSays) {
 
 // Three to a row at 202-pixel steps; where two overlap, the later one is on top.
 TEST_F(ChooserWindowTest, ExpandedViewPlacesThumbnailsAndPlaysTheOneClicked) {
-  platform::qt::ExtendedChooseWindow window(model_, nullptr);
+  platform::qt::TExtendedChoose window(model_, nullptr);
   EXPECT_EQ(window.windowTitle(), "Choose a Layout");
   platform::qt::ThumbnailSheet& sheet = window.Sheet();
   EXPECT_EQ(sheet.size(), QSize(610, 3 * 138));
@@ -93,7 +93,7 @@ TEST_F(ChooserWindowTest, ExpandedViewPlacesThumbnailsAndPlaysTheOneClicked) {
   window.show();
   QTest::mouseClick(&sheet, Qt::LeftButton, {}, QPoint(210, 150));
   EXPECT_EQ(window.Choice(), ExtendedChoice::Thumbnail);
-  EXPECT_EQ(sheet.Chosen(), 4);
+  EXPECT_EQ(sheet.ChosenThumbnail(), 4);
 }
 
 } // namespace

@@ -37,13 +37,12 @@ void ThumbnailSheet::paintEvent(QPaintEvent* event) {
 }
 
 void ThumbnailSheet::mouseReleaseEvent(QMouseEvent* event) {
-  chosen_ = ItemAt(event->position().toPoint());
-  if (chosen_ >= 0)
+  ChosenThumbnail_ = ItemAt(event->position().toPoint());
+  if (ChosenThumbnail_ >= 0)
     if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->accept();
 }
 
-ExtendedChooseWindow::ExtendedChooseWindow(LayoutChooserModel& model, QWidget* parent)
-    : QDialog(parent) {
+TExtendedChoose::TExtendedChoose(LayoutChooserModel& model, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Choose a Layout"));
   setFixedSize(Width, Height);
   scroll_ = new QScrollArea(this);
@@ -71,11 +70,12 @@ ExtendedChooseWindow::ExtendedChooseWindow(LayoutChooserModel& model, QWidget* p
 }
 
 ExtendedChoice RunExtendedChoose(QWidget& parent, LayoutChooserModel& model) {
-  ExtendedChooseWindow window(model, &parent);
+  TExtendedChoose window(model, &parent);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     window.move(screen->availableGeometry().center() - window.rect().center());
   window.exec();
-  if (window.Choice() == ExtendedChoice::Thumbnail) model.ScrollClick(window.Sheet().Chosen());
+  if (window.Choice() == ExtendedChoice::Thumbnail)
+    model.ScrollClick(window.Sheet().ChosenThumbnail());
   return window.Choice();
 }
 

@@ -21,7 +21,7 @@ public:
   // The thumbnail under a point of the sheet, -1 for none; where two overlap, the later one.
   int ItemAt(const QPoint& point) const;
   // A thumbnail was clicked: its number, else -1.
-  int Chosen() const { return chosen_; }
+  int ChosenThumbnail() const { return ChosenThumbnail_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,13 +30,13 @@ protected:
 private:
   LayoutChooserModel& model_;
   int count_;
-  int chosen_ = -1;
+  int ChosenThumbnail_ = -1;
 };
 
 // "Choose a Layout": the expanded view of the layout chooser.
-class ExtendedChooseWindow final : public QDialog {
+class TExtendedChoose final : public QDialog {
 public:
-  ExtendedChooseWindow(LayoutChooserModel& model, QWidget* parent);
+  TExtendedChoose(LayoutChooserModel& model, QWidget* parent);
   static constexpr int Width = 632, Height = 406, ScrollHeight = 369;
 
   ThumbnailSheet& Sheet() { return *sheet_; }

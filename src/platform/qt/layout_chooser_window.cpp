@@ -105,7 +105,7 @@ void ChooserList::mouseMoveEvent(QMouseEvent* event) {
   QListWidget::mouseMoveEvent(event);
 }
 
-LayoutChooserWindow::LayoutChooserWindow(LayoutChooserModel& model, QWidget* parent)
+TChooseLayout::TChooseLayout(LayoutChooserModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {
   setWindowTitle(QStringLiteral("Choose a new layout..."));
   setFixedSize(Width, Height);
@@ -187,7 +187,7 @@ LayoutChooserWindow::LayoutChooserWindow(LayoutChooserModel& model, QWidget* par
   ShowState();
 }
 
-void LayoutChooserWindow::ShowState() {
+void TChooseLayout::ShowState() {
   {
     const QSignalBlocker quiet(layoutList_);
     layoutList_->setCurrentRow(model_.SelectedItem());
@@ -204,12 +204,12 @@ void LayoutChooserWindow::ShowState() {
   preview_->update();
 }
 
-void LayoutChooserWindow::CloseIf(bool closes) {
+void TChooseLayout::CloseIf(bool closes) {
   ShowState();
   if (closes) accept();
 }
 
-void LayoutChooserWindow::Expand() {
+void TChooseLayout::Expand() {
   fullName_->setText(QStringLiteral("PLEASE WAIT -- LOADING LAYOUTS"));
   fullName_->repaint();
   const ExtendedChoice choice = RunExtendedChoose(*this, model_);
@@ -219,7 +219,7 @@ void LayoutChooserWindow::Expand() {
 }
 
 void RunLayoutChooser(QWidget& parent, LayoutChooserModel& model) {
-  LayoutChooserWindow window(model, &parent);
+  TChooseLayout window(model, &parent);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     window.move(screen->availableGeometry().center() - window.rect().center());
   window.exec();

@@ -48,9 +48,9 @@ private:
 
 // "Choose a new layout...": a thin view over the model. Every control forwards to it and then
 // shows what it keeps.
-class LayoutChooserWindow final : public QDialog {
+class TChooseLayout final : public QDialog {
 public:
-  LayoutChooserWindow(LayoutChooserModel& model, QWidget* parent);
+  TChooseLayout(LayoutChooserModel& model, QWidget* parent);
   static constexpr int Width = 492, Height = 429;
 
   ChooserList& LayoutList() { return *layoutList_; }
