@@ -11,20 +11,11 @@ using play::Sound;
 
 namespace {
 
-constexpr int ColumnWidth = 20, RowHeight = 25;
-// Picks count only inside these half-tile cells of the board; the hit rectangles of the
-// outermost tiles reach a little beyond them.
-constexpr int BoardColumns = 35, BoardRows = 21;
-
 constexpr int HintPenaltySeconds = 40;
 
 // Removed tiles slide along the top layer to the nearer edge column: from x 1..16 to the left,
 // from 17..33 to the right.
 constexpr int LeftEdge = 0, RightEdge = GridWidth, LastLeftColumn = 16;
-
-bool InsideBoard(int col, int row) {
-  return col >= 0 && col < BoardColumns && row >= 0 && row < BoardRows;
-}
 
 // A click on tile h, which lies under the pointer.
 void PickTile(GameState& state, Host& host, std::uint8_t h) {
