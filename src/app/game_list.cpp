@@ -1,5 +1,7 @@
 #include "app/game_list.h"
 
+#include "games/memory/memory_game.h"
+#include "games/rivers/rivers_game.h"
 #include "games/solitaire/solitaire_game.h"
 #include "games/solitaire/solitaire_start.h"
 
@@ -27,6 +29,10 @@ Games MakeGames(engine::GameState& state, play::Host& host) {
       {CommandId::Vertical, [&state, &host] { solitaire::VerticalClick(state, host); }});
   games.Add(std::make_unique<solitaire::TwoPlayerGame>(state, host),
             {{CommandId::TwoPlayerSolitaire, play::KeepVariant}});
+  games.Add(std::make_unique<rivers::RiversGame>(state, host),
+            {{CommandId::RiversEasy, rivers::Easy}, {CommandId::RiversHard, rivers::Hard}});
+  games.Add(std::make_unique<memory::MemoryGame>(state, host),
+            {{CommandId::MemoryEasy, memory::Easy}, {CommandId::MemoryHard, memory::Hard}});
   return games;
 }
 

@@ -83,6 +83,7 @@ public:
   platform::Desktop& desktop() override { return desktop_; }
   play::PanelCanvas SidePanel() override;
   void ShowSidePanel() override { window_->ShowSidePanel(); }
+  void SetPathFound(bool found) override { pictures_.PathFound = found; }
 
   // play::ClockHooks
   void CheckMusicEnd() override {

@@ -42,6 +42,9 @@ public:
   // Draw into the side panel only while it is shown (options.ShowHallOfFame), then show it.
   virtual PanelCanvas SidePanel() = 0;
   virtual void ShowSidePanel() = 0;
+  // Set while a removed tile travels along the path to its partner: the board then marks no
+  // tile, neither the picks nor the pointer's.
+  virtual void SetPathFound(bool /*found*/) {}
 };
 
 } // namespace play

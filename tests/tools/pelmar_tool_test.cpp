@@ -75,6 +75,11 @@ TEST(PelmarTool, UsageErrorsExitWithTwo) {
       {"convert", eight, "out.txt"},
       {"convert", eight, "out.lay", "--map"},
       {"convert", eight, "out.lay", "--map", "A", "--map", "B"},
+      {"rivers", "--seed", "1"},
+      {"rivers", "--variant", "medium", "--seed", "1"},
+      {"rivers", "--variant", "easy", "--seed", "0"},
+      {"memory", "--variant", "hard"},
+      {"memory", "--variant", "easy", "--seed", "1", "--moves"},
   };
   for (const auto& args : cases) {
     std::string line;
@@ -136,6 +141,34 @@ TEST(PelmarTool, DealOfGameNumberOneIsPinned) {
                    "6 3 3 1\n"
                    "7 7 3 1\n"
                    "8 5 3 1\n");
+}
+
+// Worked out from the same definitions: Rivers and Memory draw a column, then a row, of their
+// rectangle for each slot in turn until the cell is empty; Rivers' count takes every pair of a
+// group that is uncovered and joined by a path of at most three segments.
+TEST(PelmarTool, RiversAndMemoryDealsAndCountsArePinned) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string start;
+  } cases[] = {
+      {{"rivers", "--variant", "easy", "--seed", "1"}, "1 4 15 1\n2 8 7 1\n3 22 7 1\n4 8 9 1\n"},
+      {{"memory", "--variant", "easy", "--seed", "1"}, "1 10 13 1\n2 12 9 1\n3 20 9 1\n"},
+      {{"rivers", "--variant", "easy", "--seed", "1", "--moves"},
+       "free 24\nmoves 15\nlist 2 4 5 6 7 9 10 13 15 21 22 23 24 26 27 49 50 52 66 67 69 72 74 "
+       "76\n"},
+      {{"rivers", "--variant", "hard", "--seed", "7", "--moves"},
+       "free 23\nmoves 12\nlist 83 84 85 86 87 88 91 92 97 100 105 108 114 116 117 120 123 124 "
+       "126 127 141 143 144\n"},
+  };
+  for (const Case& c : cases) {
+    ToolRun r = Tool(c.args);
+    ASSERT_EQ(r.status, tool::Success) << r.err;
+    EXPECT_TRUE(r.out.starts_with(c.start)) << r.out;
+  }
+  const ToolRun hard = Tool({"rivers", "--variant", "hard", "--seed", "1"});
+  const std::vector<Position> dealt = DealtPositions(hard.out);
+  ASSERT_EQ(dealt.size(), 144u);
+  EXPECT_EQ(dealt[72], (Position{6, 7, 2})) << "slot 73 opens the second layer";
 }
 
 TEST(PelmarTool, MovesAgreeWithTheDeal) {

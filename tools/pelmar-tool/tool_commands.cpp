@@ -1,7 +1,5 @@
 #include "tool_commands.h"
 
-#include <charconv>
-#include <climits>
 #include <memory>
 #include <ostream>
 
@@ -12,6 +10,8 @@
 #include "layout_drawing.h"
 #include "platform/files.h"
 #include "quiet_services.h"
+#include "rivers_memory_command.h"
+#include "seed_option.h"
 
 namespace tool {
 
@@ -24,6 +24,8 @@ const char* const Usage =
     "       pelmar-tool moves LAYOUT --seed N [--winnable] [--vertical]\n"
     "       pelmar-tool check FILE...\n"
     "       pelmar-tool convert IN OUT.lay [--map NAME]\n"
+    "       pelmar-tool rivers --variant easy|hard --seed N [--moves]\n"
+    "       pelmar-tool memory --variant easy|hard --seed N\n"
     "LAYOUT and IN are .lay or .shp files, or the layouts of other mahjong solitaire programs\n"
     "(convert also takes a layout drawing, .txt); a file of several maps gives its first map,\n"
     "or the map NAME. N is a game number from 1 to 2147483647.\n";
@@ -84,12 +86,7 @@ std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVer
     const std::string& a = args[i];
     if (a == "--seed") {
       if (++i == args.size()) return "--seed needs a game number";
-      const std::string& n = args[i];
-      long long value = 0;
-      auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
-      if (ec != std::errc() || end != n.data() + n.size() || value < 1 || value > INT_MAX)
-        return "the game number must be a whole number from 1 to 2147483647, not \"" + n + "\"";
-      options.seed = static_cast<int>(value);
+      if (std::string problem = ParseSeed(args[i], options.seed); !problem.empty()) return problem;
       seeded = true;
     } else if (a == "--winnable") {
       options.winnable = true;
@@ -208,6 +205,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "moves") return DealOrMoves(args, true, out, err);
   if (command == "check") return Check(args, out, err);
   if (command == "convert") return Convert(args, err);
+  if (command == "rivers") return RiversCommand(args, out, err, Usage);
+  if (command == "memory") return MemoryCommand(args, out, err, Usage);
   if (command == "--help" || command == "help") {
     out << Usage;
     return Success;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace tool {
+
+// Reads the number given to "--seed": a whole number from 1 to 2147483647. Returns the problem
+// to report, or an empty string when `seed` was set.
+std::string ParseSeed(const std::string& text, int& seed);
+
+} // namespace tool
