@@ -1,7 +1,10 @@
 #include "app/game_list.h"
 
+#include "games/clicks/clicks_game.h"
+#include "games/slider/slider_game.h"
 #include "games/solitaire/solitaire_game.h"
 #include "games/solitaire/solitaire_start.h"
+#include "play/game_codes.h"
 
 namespace app {
 
@@ -27,6 +30,12 @@ Games MakeGames(engine::GameState& state, play::Host& host) {
       {CommandId::Vertical, [&state, &host] { solitaire::VerticalClick(state, host); }});
   games.Add(std::make_unique<solitaire::TwoPlayerGame>(state, host),
             {{CommandId::TwoPlayerSolitaire, play::KeepVariant}});
+  games.Add(std::make_unique<clicks::ClicksGame>(state, host),
+            {{CommandId::ClicksEasy, play::game_code::ClicksEasy},
+             {CommandId::ClicksNormal, play::game_code::ClicksNormal},
+             {CommandId::ClicksHard, play::game_code::ClicksHard}});
+  games.Add(std::make_unique<slider::SliderGame>(state, host),
+            {{CommandId::Slider, play::KeepVariant}});
   return games;
 }
 

@@ -5,12 +5,14 @@
 #include <memory>
 #include <ostream>
 
+#include "clicks_command.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
 #include "layout_drawing.h"
 #include "platform/files.h"
 #include "quiet_services.h"
+#include "slider_command.h"
 
 namespace tool {
 
@@ -23,8 +25,11 @@ const char* const Usage =
     "       pelmar-tool moves LAYOUT --seed N [--winnable] [--vertical]\n"
     "       pelmar-tool check FILE...\n"
     "       pelmar-tool convert IN OUT.lay\n"
+    "       pelmar-tool clicks --kinds 4|5|6 --seed N [--click C,R]...\n"
+    "       pelmar-tool slider --seed N [--jokers] [--click C,R]...\n"
     "LAYOUT and IN are .lay or .shp files (convert also takes a layout drawing, .txt);\n"
-    "N is a game number from 1 to 2147483647.\n";
+    "N is a game number from 1 to 2147483647; for clicks and slider it seeds the generator\n"
+    "(0 to 4294967295), and C,R is a cell: clicks C 2..19, R 2..13; slider C and R 1..9.\n";
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&
@@ -183,6 +188,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "moves") return DealOrMoves(args, true, out, err);
   if (command == "check") return Check(args, out, err);
   if (command == "convert") return Convert(args, err);
+  if (command == "clicks") return RunClicks(args, out, err, Usage);
+  if (command == "slider") return RunSlider(args, out, err, Usage);
   if (command == "--help" || command == "help") {
     out << Usage;
     return Success;
