@@ -1,3 +1,4 @@
+#include <random>
 #include <string>
 #include <vector>
 
@@ -5,6 +6,7 @@
 #include "games/slider/slider_game.h"
 #include "play/game_codes.h"
 #include "program_fixture.h"
+#include "support/field_game_invariants.h"
 
 namespace program_testing {
 namespace {
@@ -81,7 +83,22 @@ TEST_F(ClicksSliderProgramTest, AClearedFieldReachesTheTop) {
   ASSERT_EQ(window_.results.size(), 1u);
   EXPECT_EQ(window_.results[0].lines.back(), "You reached the top ! Great !");
   EXPECT_EQ(State().scoring.GameScore, 0);
+  EXPECT_EQ(window_.results[0].hallLine, "And you enter the Hall of Fame !");
   EXPECT_TRUE(Questions().empty());
+}
+
+TEST_F(ClicksSliderProgramTest, ALineThatEmptiesTheSliderFieldEndsTheGame) {
+  // Nothing would be left to move, and a line brings no new tiles.
+  Command(CommandId::Slider);
+  slider::SliderField field;
+  for (int c = 1; c <= 4; ++c) field.At({c, 1}) = 4;
+  field.At({9, 9}) = 4;
+  Slider().SetPosition(field, {0, 0, 0});
+  ClickSliderCell(9, 9);
+  ClickSliderCell(5, 1);
+  Tick();
+  ASSERT_EQ(window_.results.size(), 1u);
+  EXPECT_EQ(window_.results[0].lines.back(), "Your final score is 5");
 }
 
 TEST_F(ClicksSliderProgramTest, NoTakesBackOneMoveAndTheQuestionWaitsForTheNextDeadEnd) {
@@ -157,6 +174,44 @@ TEST_F(ClicksSliderProgramTest, SliderIsPlayedToTheEndAndEntersTheHallOfFame) {
   Command(CommandId::LastPlayedGame);
   EXPECT_EQ(Board().GameMode, engine::ModeSlider);
   EXPECT_EQ(State().scoring.GameScore, 0);
+}
+
+TEST_F(ClicksSliderProgramTest, RandomPlayKeepsBothGamesConsistent) {
+  std::mt19937 random(2024);
+  const auto below = [&random](int n) { return static_cast<int>(random() % n); };
+  for (CommandId start : {CommandId::ClicksHard, CommandId::Slider}) {
+    Command(start);
+    const int mode = Board().GameMode;
+    testing_support::SliderWatch watch{Board().TilesLeft, 0};
+    for (int event = 0; event < 400 && Board().GameMode == mode; ++event) {
+      switch (below(6)) {
+      case 0:
+        pelmar_.OnBoardMove(below(704), below(468));
+        break;
+      case 1:
+        pelmar_.OnKeyDown(static_cast<Key>(below(7)));
+        break;
+      case 2:
+        Tick();
+        break;
+      case 3:
+        Command(CommandId::Back);
+        break;
+      default:
+        pelmar_.OnBoardRelease(platform::PointerButton::Left, below(704), below(468));
+        break;
+      }
+      if (Board().GameMode != mode) break;
+      if (mode == engine::ModeClicks) {
+        ASSERT_TRUE(testing_support::ClicksIsConsistent(Clicks(), Board())) << event;
+      } else {
+        ASSERT_TRUE(testing_support::SliderIsConsistent(Slider(), State(), watch)) << event;
+      }
+    }
+    if (Board().GameMode == engine::ModeClicks) {
+      EXPECT_TRUE(testing_support::ClicksBackGivesTheSnapshot(Clicks()));
+    }
+  }
 }
 
 } // namespace

@@ -89,7 +89,9 @@ TEST(GamesPanelTest, OnlyBuiltGamesCanBePressed) {
     for (const shell::DifficultyButton& b : game.difficulties)
       if (shell::PanelButtonEnabled(b.command)) enabled.insert(std::string(b.caption));
   }
-  EXPECT_EQ(enabled, (std::set<std::string>{"screen1.jpg", "Classic", "Two Players"}));
+  EXPECT_EQ(enabled,
+            (std::set<std::string>{"screen1.jpg", "Classic", "Two Players", "screen4.jpg", "Easy",
+                                   "Normal", "Hard", "screen5.jpg", "Slider New game"}));
   EXPECT_TRUE(shell::PanelButtonEnabled(shell::SameGameCommand));
   EXPECT_FALSE(shell::PanelButtonEnabled(std::nullopt));
 }

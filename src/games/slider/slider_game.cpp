@@ -25,7 +25,7 @@ const play::Traits SliderTraits{
 constexpr int EmptyCellsToGoOn = NewTiles + 1;
 // Each new tile shows for this many frames with "Animate New Tiles", so they arrive one by one.
 constexpr int NewTileFrames = 10;
-// Only Clicks plays all of the shared 216 tiles; Slider leaves the count as Clicks has it.
+// Slider sets the shared tile count as Clicks does; nothing of Slider reads it.
 constexpr int SharedTileCount = 216;
 
 } // namespace
