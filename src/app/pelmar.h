@@ -75,6 +75,7 @@ public:
   // play::Host
   void PlayWave(play::Sound sound) override;
   void RefreshHighlightColour() override { renderer_.ColorHighlight(); }
+  std::uint32_t HighlightPenColour() override { return pictures_.PenColour; }
   void ShowPanelHOF() override;
   void ResetPauseCaptions() override;
   void Stop() override;

@@ -89,10 +89,12 @@ TEST(GamesPanelTest, OnlyBuiltGamesCanBePressed) {
     for (const shell::DifficultyButton& b : game.difficulties)
       if (shell::PanelButtonEnabled(b.command)) enabled.insert(std::string(b.caption));
   }
-  EXPECT_EQ(enabled, (std::set<std::string>{"screen1.jpg", "Classic", "Two Players", "screen2.jpg",
-                                            "Easy Rivers (84 tiles)", "Hard Rivers (144 tiles)",
-                                            "screen3.jpg", "Easy Memory (32 tiles)",
-                                            "Hard Memory (60 tiles)"}));
+  EXPECT_EQ(enabled,
+            (std::set<std::string>{"screen1.jpg", "Classic", "Two Players", "screen2.jpg",
+                                   "Easy Rivers (84 tiles)", "Hard Rivers (144 tiles)",
+                                   "screen3.jpg", "Easy Memory (32 tiles)", "Hard Memory (60 tiles)",
+                                   "screen4.jpg", "Easy", "Normal", "Hard", "screen5.jpg",
+                                   "Slider New game"}));
   EXPECT_TRUE(shell::PanelButtonEnabled(shell::SameGameCommand));
   EXPECT_FALSE(shell::PanelButtonEnabled(std::nullopt));
 }

@@ -313,3 +313,74 @@ TEST(PelmarTool, ConvertRefusesBrokenInputAndWritesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PelmarTool, FieldGamesRefuseBadArguments) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"clicks", "--seed", "1"},
+      {"clicks", "--kinds", "7", "--seed", "1"},
+      {"clicks", "--kinds", "4"},
+      {"clicks", "--kinds", "4", "--seed", "4294967296"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "1,2"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "20,5"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "2,14"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "2;3"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--jokers"},
+      {"slider", "--seed", "-1"},
+      {"slider", "--seed", "1", "--click", "0,1"},
+      {"slider", "--seed", "1", "--click", "10,9"},
+      {"slider", "--seed", "1", "--click"},
+      {"slider", "--seed", "1", "--kinds", "4"},
+  };
+  for (const auto& args : cases) {
+    std::string line;
+    for (const std::string& a : args) line += a + " ";
+    ToolRun r = Tool(args);
+    EXPECT_EQ(r.status, tool::UsageError) << line;
+    EXPECT_NE(r.err.find("usage: pelmar-tool deal"), std::string::npos) << line << r.err;
+    EXPECT_EQ(r.out, "") << line;
+  }
+}
+
+// Worked out from the rules, not from the program: five times a column, a row and (with
+// jokers) one of seven kinds, then three next kinds; a click on an empty cell with nothing
+// selected answers "noway".
+TEST(PelmarTool, SliderOfSeedOneIsPinned) {
+  ToolRun r = Tool({"slider", "--seed", "1", "--jokers", "--click", "3,3"});
+  ASSERT_EQ(r.status, tool::Success) << r.err;
+  EXPECT_EQ(r.out, "noway 3,3\n"
+                   "000000030\n"
+                   "000000000\n"
+                   "000000000\n"
+                   "030000000\n"
+                   "100000000\n"
+                   "000000000\n"
+                   "003000000\n"
+                   "200000000\n"
+                   "000000000\n"
+                   "next 7 3 6\n"
+                   "score 0\n"
+                   "finished 0\n");
+}
+
+TEST(PelmarTool, ClicksPrintsTheFieldAfterItsClicks) {
+  ToolRun r = Tool({"clicks", "--kinds", "4", "--seed", "1", "--click", "2,2", "--click", "2,13"});
+  ASSERT_EQ(r.status, tool::Success) << r.err;
+  std::istringstream lines(r.out);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "noway 2,2"); // a lone tile of the top row
+  for (int row = 0; row < 12; ++row) {
+    std::getline(lines, line);
+    EXPECT_EQ(line.size(), 18u);
+    EXPECT_EQ(line.find_first_not_of("01234"), std::string::npos) << line;
+  }
+  EXPECT_EQ(line, "222414223322314234");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "tiles 214");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "groups 43");
+}
+
+} // namespace

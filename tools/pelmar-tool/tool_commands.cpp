@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 
+#include "clicks_command.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
@@ -12,6 +13,7 @@
 #include "quiet_services.h"
 #include "rivers_memory_command.h"
 #include "seed_option.h"
+#include "slider_command.h"
 
 namespace tool {
 
@@ -26,9 +28,13 @@ const char* const Usage =
     "       pelmar-tool convert IN OUT.lay [--map NAME]\n"
     "       pelmar-tool rivers --variant easy|hard --seed N [--moves]\n"
     "       pelmar-tool memory --variant easy|hard --seed N\n"
+    "       pelmar-tool clicks --kinds 4|5|6 --seed N [--click C,R]...\n"
+    "       pelmar-tool slider --seed N [--jokers] [--click C,R]...\n"
     "LAYOUT and IN are .lay or .shp files, or the layouts of other mahjong solitaire programs\n"
     "(convert also takes a layout drawing, .txt); a file of several maps gives its first map,\n"
-    "or the map NAME. N is a game number from 1 to 2147483647.\n";
+    "or the map NAME. N is a game number from 1 to 2147483647; for clicks and slider it seeds\n"
+    "the generator (0 to 4294967295), and C,R is a cell: clicks C 2..19, R 2..13; slider C and\n"
+    "R 1..9.\n";
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&
@@ -207,6 +213,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "convert") return Convert(args, err);
   if (command == "rivers") return RiversCommand(args, out, err, Usage);
   if (command == "memory") return MemoryCommand(args, out, err, Usage);
+  if (command == "clicks") return RunClicks(args, out, err, Usage);
+  if (command == "slider") return RunSlider(args, out, err, Usage);
   if (command == "--help" || command == "help") {
     out << Usage;
     return Success;
