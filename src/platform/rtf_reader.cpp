@@ -171,6 +171,7 @@ const std::unordered_map<std::string_view, Word>& Words() {
         {"listtext", Word::ListText},
         {"pnlvlblt", Word::ListBullet},
         {"pnlvlbody", Word::ListBody},
+        {"pnlvl", Word::ListBody}, // an outline level, numbered
         {"pnlvlcont", Word::ListContinue},
         {"pndec", Word::Decimal},
         {"pnlcltr", Word::LowerLetter},
@@ -184,9 +185,6 @@ const std::unordered_map<std::string_view, Word>& Words() {
                                "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
                                "ulthldash", "ululdbwave", "ulw", "ulwave"})
       w.emplace(u, Word::Underline);
-    for (std::string_view level :
-         {"pnlvl1", "pnlvl2", "pnlvl3", "pnlvl4", "pnlvl5", "pnlvl6", "pnlvl7", "pnlvl8", "pnlvl9"})
-      w.emplace(level, Word::ListBody);
     // Destinations whose text is not part of the page, even where the writer did not mark
     // them with \*.
     for (std::string_view d : {"annotation", "atnauthor",    "atnid",      "author",
