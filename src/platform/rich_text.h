@@ -57,4 +57,9 @@ struct RichText {
   std::vector<Paragraph> paragraphs;
 };
 
+// The marker each paragraph shows before its text, in UTF-8: a bullet, or the item's number in
+// its list ("3.", "c.", "iv."); empty outside lists. A list runs on through consecutive
+// paragraphs of one style and starts again at its first item's start after anything else.
+std::vector<std::string> ListMarkers(const RichText& text);
+
 } // namespace platform

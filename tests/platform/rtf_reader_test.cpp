@@ -184,6 +184,27 @@ TEST(RtfReader, BoundsWhatAFileCanBuild) {
   }
 }
 
+TEST(RichText, NumbersListItemsInTheirStyle) {
+  struct Case {
+    const char* what;
+    std::string rtf;
+    std::vector<std::string> markers;
+  } cases[] = {
+      {"a numbered list runs on, and starts again after a plain paragraph",
+       R"({\rtf1{\pn\pnlvlbody\pndec}a\par b\par\pard c\par{\pn\pnlvlbody\pndec\pnstart5}d\par})",
+       {"1.", "2.", "", "5."}},
+      {"letters past z, Roman numerals",
+       R"({\rtf1{\pn\pnlvlbody\pnucltr\pnstart26}a\par b\par{\pn)"
+       R"(\pnlvlbody\pnlcrm\pnstart1994}c\par{\pn\pnlvlbody\pnucrm\pnstart4000}d\par})",
+       {"Z.", "AA.", "mcmxciv.", "4000."}},
+      {"a bullet list between numbers",
+       R"({\rtf1{\pn\pnlvlbody}a\par{\pn\pnlvlblt}b\par{\pn\pnlvlbody}c\par})",
+       {"1.", "\u2022", "1."}},
+      {"no letter zero", R"({\rtf1{\pn\pnlvlbody\pnlcltr\pnstart0}a\par})", {"0."}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(platform::ListMarkers(ReadRtf(c.rtf)), c.markers) << c.what;
+}
+
 // The help documents as the program shows them: the heading first, in bold, and no control
 // word or group shown as text (a backslash before a letter, a brace).
 TEST(RtfReader, ReadsTheHelpDocuments) {
