@@ -12,8 +12,8 @@ platform::AboutBox MakeAboutBox(int launchCount, platform::Ui& ui) {
   box.programName = title.substr(0, blank);
   box.version = "Version " + title.substr(blank + 1);
   box.credits = {"Six games with the 144 tiles of a mahjong set.",
-                 "Program, layouts, tilesets, pictures, music, sounds and help",
-                 "made by the Pelmar developers with their own tools."};
+                 "Program, layouts, tilesets, pictures, music, sounds and help made by the Pelmar "
+                 "developers with their own tools."};
   box.viewStatistics = [launchCount, &ui] { ui.ShowMessage(shell::LaunchCountText(launchCount)); };
   return box;
 }

@@ -75,7 +75,7 @@ void AboutWindow::paintEvent(QPaintEvent*) {
   p.setPen(CreditsInk);
   QString credits;
   for (const std::string& line : box_.credits)
-    credits += QString::fromStdString(line) + QLatin1Char('\n');
+    credits += QString::fromStdString(line) + QStringLiteral("\n\n");
   p.drawText(QRect(TextLeft, PanelRect.top() + 8, Width - TextLeft - 14, PanelRect.height()),
              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, credits);
 }

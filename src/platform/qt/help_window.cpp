@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTabBar>
 
 #include "platform/qt/printing.h"
 #include "platform/qt/rich_text_document.h"
@@ -25,6 +26,7 @@ QTextEdit* DocumentPage(const RichText& text, QWidget* parent) {
   colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
   view->setPalette(colours);
   FillDocument(*view->document(), text);
+  view->moveCursor(QTextCursor::Start);
   return view;
 }
 
@@ -48,6 +50,10 @@ HelpWindow::HelpWindow(const HelpViewModel& model, QWidget* parent)
   setFixedSize(Width, Height);
   tabs_ = new QTabWidget(this);
   tabs_->setGeometry(Margin, Margin, Width - 2 * Margin, Height - 3 * Margin - ButtonHeight);
+  // Slimmer tabs, so that all eight captions fit the window's width without scroll arrows.
+  tabs_->tabBar()->setStyleSheet(
+      QStringLiteral("QTabBar::tab { padding: 4px 5px; font-size: 8pt; }"));
+  tabs_->setUsesScrollButtons(false);
   for (const HelpPage& page : model_.Pages()) {
     QWidget* content = nullptr;
     if (page.legend) {
