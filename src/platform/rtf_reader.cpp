@@ -13,13 +13,15 @@ namespace {
 // Bounds on the numbers a document gives, so that no value can make the view build something
 // absurd: 22 inches of indent, 200-point letters.
 constexpr int MaxTwips = 31680;
+// Indents leave a column of text at least a couple of inches wide in the help window.
+constexpr int MaxIndent = 2880;
 constexpr int MinHalfPoints = 2, MaxHalfPoints = 400;
 constexpr int MaxUnicodeSkip = 8;
 constexpr int MaxListStart = 32767;
 constexpr std::size_t MaxTabStops = 64;
 constexpr std::size_t MaxTableEntries = 1024;
 constexpr std::size_t MaxFontNameBytes = 64;
-constexpr std::size_t MaxWordLength = 32;
+constexpr std::size_t MaxControlWordLength = 32;
 constexpr int MaxParameter = 1'000'000'000;
 
 constexpr char32_t Replacement = 0xFFFD;
@@ -53,6 +55,23 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// Qt takes time that grows with the square of a word's length to break it over lines, so a
+// word longer than this gets an invisible chance to break.
+constexpr int MaxUnbrokenLength = 64;
+constexpr char32_t ZeroWidthSpace = 0x200B;
+
+// Appends the character to the text, breaking a word that has grown too long; `unbroken`
+// counts the characters since the last chance to break.
+void AppendBreakable(std::string& out, char32_t c, int& unbroken) {
+  if (c == ' ' || c == '\t' || c == '\n' || c == ZeroWidthSpace) {
+    unbroken = 0;
+  } else if (++unbroken > MaxUnbrokenLength) {
+    AppendUtf8(out, ZeroWidthSpace);
+    unbroken = 1;
+  }
+  AppendUtf8(out, c);
+}
+
 // Control characters other than tab and line break have no place in a page of text.
 bool Printable(char32_t c) {
   return c == '\t' || c == '\n' || (c >= 0x20 && c != 0x7F && (c < 0x80 || c >= 0xA0));
@@ -61,6 +80,33 @@ bool Printable(char32_t c) {
 int Clamp(std::int64_t value, int lo, int hi) {
   return static_cast<int>(std::clamp<std::int64_t>(value, lo, hi));
 }
+
+// How tall the text read so far would stand in a narrow column, in twips, roughly: each
+// character covers its width times its line's height, and each paragraph adds its spacing and
+// a line. Qt's text layout stalls on a document some eight million pixels tall, so reading stops
+// well before, whatever the sizes, spacings and indents a file asks for.
+class Extent {
+public:
+  // False once the document has grown too tall.
+  bool AddCharacter(char32_t c, int halfPoints) {
+    if (c == '\t' || c == '\n')
+      lines_ += LineHeight(halfPoints); // may start a line of its own
+    else
+      area_ += 6LL * halfPoints * LineHeight(halfPoints);
+    return Within();
+  }
+  bool AddParagraph(const ParagraphFormat& f, int halfPoints) {
+    lines_ += f.spaceBefore + f.spaceAfter + LineHeight(halfPoints);
+    return Within();
+  }
+
+private:
+  static std::int64_t LineHeight(int halfPoints) { return 12LL * halfPoints; }
+  bool Within() const { return lines_ + area_ / NarrowColumn <= MaxRtfExtent; }
+
+  static constexpr std::int64_t NarrowColumn = 2400;
+  std::int64_t lines_ = 0, area_ = 0;
+};
 
 enum class Destination { Text, Skip, FontTable, ColourTable, ListNumbering, ListText };
 
@@ -336,7 +382,8 @@ private:
     }
     if (negative) parameter = -parameter;
     if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
-    Handle(name.size() <= MaxWordLength ? name : std::string_view(), hasParameter, parameter);
+    Handle(name.size() <= MaxControlWordLength ? name : std::string_view(), hasParameter,
+           parameter);
   }
 
   void HexCharacter() {
@@ -447,13 +494,13 @@ private:
       p.alignment = Alignment::Justified;
       return;
     case Word::LeftIndent:
-      p.leftIndent = Clamp(parameter, -MaxTwips, MaxTwips);
+      p.leftIndent = Clamp(parameter, -MaxIndent, MaxIndent);
       return;
     case Word::RightIndent:
-      p.rightIndent = Clamp(parameter, -MaxTwips, MaxTwips);
+      p.rightIndent = Clamp(parameter, -MaxIndent, MaxIndent);
       return;
     case Word::FirstIndent:
-      p.firstLineIndent = Clamp(parameter, -MaxTwips, MaxTwips);
+      p.firstLineIndent = Clamp(parameter, -MaxIndent, MaxIndent);
       return;
     case Word::SpaceBefore:
       p.spaceBefore = Clamp(parameter, 0, MaxTwips);
@@ -583,10 +630,15 @@ private:
   }
 
   void AddToParagraph(char32_t c, const CharState& chars) {
+    if (!extent_.AddCharacter(c, chars.halfPoints)) {
+      full_ = true;
+      return;
+    }
     const CharFormat format = Resolve(chars);
     std::vector<TextRun>& runs = paragraph_.runs;
-    if (runs.empty() || !(runs.back().format == format)) runs.push_back(TextRun{{}, format});
-    AppendUtf8(runs.back().text, c);
+    if (runs.empty() || (!(runs.back().format == format) && runs.size() < MaxRtfRuns))
+      runs.push_back(TextRun{{}, format});
+    AppendBreakable(runs.back().text, c, unbroken_);
   }
 
   CharFormat Resolve(const CharState& chars) const {
@@ -624,6 +676,7 @@ private:
 
   void EndParagraph() {
     if (Top().destination != Destination::Text) return;
+    unbroken_ = 0;
     Paragraph p;
     p.format = Top().paragraph;
     p.mark = Resolve(Top().chars);
@@ -633,12 +686,14 @@ private:
     if (p.format.list == ListStyle::None && !marker_.text.empty())
       p.runs.insert(p.runs.begin(), marker_);
     marker_ = TextRun{};
+    if (!extent_.AddParagraph(p.format, p.mark.halfPoints)) full_ = true;
     text_.paragraphs.push_back(std::move(p));
     if (text_.paragraphs.size() >= MaxRtfParagraphs) full_ = true;
   }
 
   RichText Finish() {
-    if (!full_ && !stack_.empty() && (!paragraph_.runs.empty() || !marker_.text.empty())) {
+    if (text_.paragraphs.size() < MaxRtfParagraphs && !stack_.empty() &&
+        (!paragraph_.runs.empty() || !marker_.text.empty())) {
       // The text after the last paragraph mark is a paragraph of its own, formatted as the
       // outermost group stands.
       stack_.resize(1);
@@ -661,6 +716,8 @@ private:
   int pendingSkip_ = 0;
   char32_t highSurrogate_ = 0;
   bool full_ = false;
+  Extent extent_;
+  int unbroken_ = 0;
 
   RichText text_;
   Paragraph paragraph_;
@@ -678,19 +735,26 @@ private:
 RichText ReadPlainText(std::string_view in) {
   RichText text;
   std::string line;
+  Extent extent;
+  bool full = false;
+  int unbroken = 0;
   const auto endLine = [&] {
     Paragraph p;
     if (!line.empty()) p.runs.push_back(TextRun{std::move(line), {}});
     line.clear();
+    unbroken = 0;
+    full = !extent.AddParagraph(p.format, p.mark.halfPoints);
     text.paragraphs.push_back(std::move(p));
   };
-  for (std::size_t i = 0; i < in.size() && text.paragraphs.size() < MaxRtfParagraphs; ++i) {
+  for (std::size_t i = 0; i < in.size() && !full && text.paragraphs.size() < MaxRtfParagraphs;
+       ++i) {
     const char c = in[i];
     if (c == '\n') {
       endLine();
     } else if (const char32_t u = FromCp1252(static_cast<unsigned char>(c));
                u != '\n' && Printable(u)) {
-      AppendUtf8(line, u);
+      if (!extent.AddCharacter(u, CharFormat{}.halfPoints)) break;
+      AppendBreakable(line, u, unbroken);
     }
   }
   if (!line.empty() && text.paragraphs.size() < MaxRtfParagraphs) endLine();

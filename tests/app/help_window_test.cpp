@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <QApplication>
 #include <QFile>
 #include <QPrinter>
@@ -58,6 +60,24 @@ TEST_F(QtTest, DocumentsKeepTheirFormattingAndHangTheirMarkers) {
     EXPECT_DOUBLE_EQ(f.tabPositions()[0].position, -f.textIndent());
     EXPECT_LT(f.textIndent(), 0);
   }
+}
+
+// Files made to be as tall, or as slow to lay out, as a file can be: Qt's layout stalls on text
+// some eight million pixels tall, on long words and on paragraphs of many formats.
+TEST_F(QtTest, TheWorstFilesStillLayOutQuickly) {
+  std::string spaced = "{\\rtf1\\sa31680 ", letters = "{\\rtf1\\fs400 ", formats = "{\\rtf1 ";
+  for (int i = 0; i < 5000; ++i) spaced += "x\\par ";
+  for (int i = 0; i < 200000; ++i) letters += "W ";
+  for (int i = 0; i < 100000; ++i) formats += "\\b a\\b0 b";
+  const auto start = std::chrono::steady_clock::now();
+  for (const std::string& file :
+       {spaced, letters, formats, std::string(platform::MaxRtfBytes, 'x')}) {
+    QTextDocument document;
+    platform::qt::FillDocument(document, platform::ReadRtf(file));
+    document.setTextWidth(550);
+    EXPECT_LT(document.size().height(), 2e6);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 class HelpWindowTest : public QtTest {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -149,7 +150,7 @@ TEST(RtfReader, ReadsBrokenDocumentsSafely) {
       {"10,000 groups never closed", "{\\rtf1 a" + std::string(10000, '{') + "b", "a"},
       {"huge numbers",
        R"({\rtf1\fs99999999999999999999 a\fs-5 b\li-99999999999 c\u99999999999 d\cf99999999 e})",
-       "[li-31680]{400:a}{2:bc\ufffde}"},
+       "[li-2880]{400:a}{2:bc\ufffde}"},
       {"a huge binary length", R"({\rtf1 a\bin99999999999999 b})", "a"},
       {"a huge stand-in count", R"({\rtf1\uc99999\u233 abcdefghij})", "\u00e9ij"},
       {"a cut escape", R"({\rtf1 a\'e)", "a"},
@@ -168,10 +169,38 @@ TEST(RtfReader, BoundsWhatAFileCanBuild) {
   for (int i = 0; i < 1000; ++i) tabs += "\\tx" + std::to_string(i);
   EXPECT_EQ(ReadRtf(tabs + " a}").paragraphs.at(0).format.tabStops.size(), 64u);
 
-  std::string large = "{\\rtf1 " + std::string(platform::MaxRtfBytes, 'x') + "\\par tail}";
-  const RichText read = ReadRtf(large);
-  ASSERT_EQ(read.paragraphs.size(), 1u);
-  EXPECT_EQ(read.paragraphs[0].runs.at(0).text.size(), platform::MaxRtfBytes - 7);
+  std::string formats = "{\\rtf1 ";
+  for (int i = 0; i < 1000; ++i) formats += "\\b a\\b0 b";
+  const RichText changes = ReadRtf(formats + "}");
+  const platform::Paragraph& changing = changes.paragraphs.at(0);
+  ASSERT_EQ(changing.runs.size(), platform::MaxRtfRuns);
+  std::string all;
+  for (const platform::TextRun& run : changing.runs) all += run.text;
+  EXPECT_EQ(std::count(all.begin(), all.end(), 'a') + std::count(all.begin(), all.end(), 'b'), 2000)
+      << "no text is lost";
+
+  // A word too long to break cheaply gets invisible chances to break, in RTF and plain text.
+  const std::string word(130, 'x'),
+      broken = std::string(64, 'x') + "\u200b" + std::string(64, 'x') + "\u200bxx";
+  EXPECT_EQ(Dump(ReadRtf("{\\rtf1 " + word + "\\par " + word + "}")), broken + " | " + broken);
+  EXPECT_EQ(Dump(ReadRtf(word)), broken);
+
+  // Nothing past the first MaxRtfBytes is read.
+  const std::string skipped = "{\\rtf1{\\*\\junk " + std::string(platform::MaxRtfBytes, 'x');
+  EXPECT_TRUE(ReadRtf(skipped + "}tail}").paragraphs.empty());
+
+  // However large the letters and wide the spacing, the text stops growing at a height Qt can
+  // still lay out.
+  std::string spaced = "{\\rtf1\\sa31680\\sb31680 ";
+  for (int i = 0; i < 5000; ++i) spaced += "x\\par ";
+  EXPECT_LT(ReadRtf(spaced).paragraphs.size(), 500u);
+  const RichText letters = ReadRtf("{\\rtf1\\fs400 " + std::string(100000, 'W') + "}");
+  ASSERT_EQ(letters.paragraphs.size(), 1u);
+  EXPECT_LT(letters.paragraphs[0].runs.at(0).text.size(), 10000u);
+  EXPECT_LT(
+      ReadRtf(std::string(platform::MaxRtfBytes, 'x')).paragraphs.at(0).runs.at(0).text.size(),
+      platform::MaxRtfBytes)
+      << "plain text too";
 
   // Junk after an RTF header, and pure junk: read within a moment, whatever it shows.
   std::mt19937 generator(77);

@@ -77,6 +77,9 @@ QString Text(const std::string& utf8) {
 void FillDocument(QTextDocument& document, const RichText& text) {
   document.clear();
   QTextCursor cursor(&document);
+  // One edit: the document lays itself out once at the end, not after every run, which would
+  // take quadratic time over a long paragraph.
+  cursor.beginEditBlock();
   const std::vector<std::string> markers = ListMarkers(text);
   for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
     const Paragraph& p = text.paragraphs[i];
@@ -94,6 +97,7 @@ void FillDocument(QTextDocument& document, const RichText& text) {
     for (const TextRun& run : p.runs)
       cursor.insertText(Text(run.text), CharacterFormat(run.format, text));
   }
+  cursor.endEditBlock();
 }
 
 } // namespace platform::qt
