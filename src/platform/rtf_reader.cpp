@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 // Bounds on the numbers a document gives, so that no value can make the view build something
-// absurd: 22 inches of indent, 200-point letters.
+// absurd: spacing of more than 22 inches, 200-point letters.
 constexpr int MaxTwips = 31680;
 // Indents leave a column of text at least a couple of inches wide in the help window.
 constexpr int MaxIndent = 2880;
@@ -267,7 +267,7 @@ const std::unordered_map<std::string_view, char32_t>& CharacterWords() {
 
 class Reader {
 public:
-  explicit Reader(std::string_view in) : in_(in.substr(0, MaxRtfBytes)) {}
+  explicit Reader(std::string_view in) : in_(in) {}
 
   RichText Read() {
     while (pos_ < in_.size() && !full_) {
