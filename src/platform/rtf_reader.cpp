@@ -6,9 +6,19 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/rtf_text.h"
+#include "platform/rtf_words.h"
+
 namespace platform {
 
 namespace {
+
+using rtf::AppendBreakable;
+using rtf::AppendUtf8;
+using rtf::FromCp1252;
+using rtf::Printable;
+using rtf::Replacement;
+using rtf::Word;
 
 // Bounds on the numbers a document gives, so that no value can make the view build something
 // absurd: spacing of more than 22 inches, 200-point letters.
@@ -24,89 +34,9 @@ constexpr std::size_t MaxFontNameBytes = 64;
 constexpr std::size_t MaxControlWordLength = 32;
 constexpr int MaxParameter = 1'000'000'000;
 
-constexpr char32_t Replacement = 0xFFFD;
-
-// Code page 1252 where it differs from Latin-1; 0 marks the five bytes it leaves undefined.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char32_t FromCp1252(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return Cp1252High[byte - 0x80];
-  return byte;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// Qt takes time that grows with the square of a word's length to break it over lines, so a
-// word longer than this gets an invisible chance to break.
-constexpr int MaxUnbrokenLength = 64;
-constexpr char32_t ZeroWidthSpace = 0x200B;
-
-// Appends the character to the text, breaking a word that has grown too long; `unbroken`
-// counts the characters since the last chance to break.
-void AppendBreakable(std::string& out, char32_t c, int& unbroken) {
-  if (c == ' ' || c == '\t' || c == '\n' || c == ZeroWidthSpace) {
-    unbroken = 0;
-  } else if (++unbroken > MaxUnbrokenLength) {
-    AppendUtf8(out, ZeroWidthSpace);
-    unbroken = 1;
-  }
-  AppendUtf8(out, c);
-}
-
-// Control characters other than tab and line break have no place in a page of text.
-bool Printable(char32_t c) {
-  return c == '\t' || c == '\n' || (c >= 0x20 && c != 0x7F && (c < 0x80 || c >= 0xA0));
-}
-
 int Clamp(std::int64_t value, int lo, int hi) {
   return static_cast<int>(std::clamp<std::int64_t>(value, lo, hi));
 }
-
-// How tall the text read so far would stand in a narrow column, in twips, roughly: each
-// character covers its width times its line's height, and each paragraph adds its spacing and
-// a line. Qt's text layout stalls on a document some eight million pixels tall, so reading stops
-// well before, whatever the sizes, spacings and indents a file asks for.
-class Extent {
-public:
-  // False once the document has grown too tall.
-  bool AddCharacter(char32_t c, int halfPoints) {
-    if (c == '\t' || c == '\n')
-      lines_ += LineHeight(halfPoints); // may start a line of its own
-    else
-      area_ += 6LL * halfPoints * LineHeight(halfPoints);
-    return Within();
-  }
-  bool AddParagraph(const ParagraphFormat& f, int halfPoints) {
-    lines_ += f.spaceBefore + f.spaceAfter + LineHeight(halfPoints);
-    return Within();
-  }
-
-private:
-  static std::int64_t LineHeight(int halfPoints) { return 12LL * halfPoints; }
-  bool Within() const { return lines_ + area_ / NarrowColumn <= MaxRtfExtent; }
-
-  static constexpr std::int64_t NarrowColumn = 2400;
-  std::int64_t lines_ = 0, area_ = 0;
-};
 
 enum class Destination { Text, Skip, FontTable, ColourTable, ListNumbering, ListText };
 
@@ -125,145 +55,6 @@ struct GroupState {
   ParagraphFormat paragraph;
   int unicodeSkip = 1;
 };
-
-enum class Word {
-  Par,
-  Line,
-  Tab,
-  Cell,
-  Plain,
-  Pard,
-  Bold,
-  Italic,
-  Underline,
-  UnderlineNone,
-  FontSize,
-  Colour,
-  Font,
-  DefaultFont,
-  Left,
-  Centre,
-  Right,
-  Justified,
-  LeftIndent,
-  RightIndent,
-  FirstIndent,
-  SpaceBefore,
-  SpaceAfter,
-  TabStop,
-  Unicode,
-  UnicodeSkip,
-  Binary,
-  FontTable,
-  ColourTable,
-  Red,
-  Green,
-  Blue,
-  ListNumbering,
-  ListText,
-  ListBullet,
-  ListBody,
-  ListContinue,
-  Decimal,
-  LowerLetter,
-  UpperLetter,
-  LowerRoman,
-  UpperRoman,
-  ListStart,
-  SkipDestination,
-};
-
-const std::unordered_map<std::string_view, Word>& Words() {
-  static const std::unordered_map<std::string_view, Word> words = [] {
-    std::unordered_map<std::string_view, Word> w{
-        {"par", Word::Par},
-        {"sect", Word::Par},
-        {"page", Word::Par},
-        {"column", Word::Par},
-        {"row", Word::Par},
-        {"line", Word::Line},
-        {"tab", Word::Tab},
-        {"cell", Word::Cell},
-        {"nestcell", Word::Cell},
-        {"plain", Word::Plain},
-        {"pard", Word::Pard},
-        {"b", Word::Bold},
-        {"i", Word::Italic},
-        {"ulnone", Word::UnderlineNone},
-        {"fs", Word::FontSize},
-        {"cf", Word::Colour},
-        {"f", Word::Font},
-        {"deff", Word::DefaultFont},
-        {"ql", Word::Left},
-        {"qc", Word::Centre},
-        {"qr", Word::Right},
-        {"qj", Word::Justified},
-        {"li", Word::LeftIndent},
-        {"ri", Word::RightIndent},
-        {"fi", Word::FirstIndent},
-        {"sb", Word::SpaceBefore},
-        {"sa", Word::SpaceAfter},
-        {"tx", Word::TabStop},
-        {"u", Word::Unicode},
-        {"uc", Word::UnicodeSkip},
-        {"bin", Word::Binary},
-        {"fonttbl", Word::FontTable},
-        {"colortbl", Word::ColourTable},
-        {"red", Word::Red},
-        {"green", Word::Green},
-        {"blue", Word::Blue},
-        {"pn", Word::ListNumbering},
-        {"pntext", Word::ListText},
-        {"listtext", Word::ListText},
-        {"pnlvlblt", Word::ListBullet},
-        {"pnlvlbody", Word::ListBody},
-        {"pnlvl", Word::ListBody}, // an outline level, numbered
-        {"pnlvlcont", Word::ListContinue},
-        {"pndec", Word::Decimal},
-        {"pnlcltr", Word::LowerLetter},
-        {"pnucltr", Word::UpperLetter},
-        {"pnlcrm", Word::LowerRoman},
-        {"pnucrm", Word::UpperRoman},
-        {"pnstart", Word::ListStart},
-    };
-    // Every kind of underline is shown as the one underline.
-    for (std::string_view u : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
-                               "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
-                               "ulthldash", "ululdbwave", "ulw", "ulwave"})
-      w.emplace(u, Word::Underline);
-    // Destinations whose text is not part of the page, even where the writer did not mark
-    // them with \*.
-    for (std::string_view d : {"annotation", "atnauthor",    "atnid",      "author",
-                               "bkmkend",    "bkmkstart",    "buptim",     "colorschememapping",
-                               "comment",    "company",      "creatim",    "datastore",
-                               "doccomm",    "docvar",       "falt",       "fchars",
-                               "filetbl",    "fldinst",      "footer",     "footerf",
-                               "footerl",    "footerr",      "footnote",   "ftncn",
-                               "ftnsep",     "ftnsepc",      "generator",  "header",
-                               "headerf",    "headerl",      "headerr",    "info",
-                               "keywords",   "latentstyles", "lchars",     "listoverridetable",
-                               "listtable",  "mmathPr",      "nonshppict", "object",
-                               "objdata",    "operator",     "panose",     "pgdsctbl",
-                               "pict",       "pntxta",       "pntxtb",     "printim",
-                               "private",    "result",       "revtbl",     "revtim",
-                               "rsidtbl",    "shp",          "shppict",    "stylesheet",
-                               "subject",    "tc",           "template",   "themedata",
-                               "title",      "txe",          "userprops",  "xe",
-                               "xmlnstbl"})
-      w.emplace(d, Word::SkipDestination);
-    return w;
-  }();
-  return words;
-}
-
-// Control words that stand for one character.
-const std::unordered_map<std::string_view, char32_t>& CharacterWords() {
-  static const std::unordered_map<std::string_view, char32_t> words{
-      {"bullet", 0x2022},    {"lquote", 0x2018}, {"rquote", 0x2019}, {"ldblquote", 0x201C},
-      {"rdblquote", 0x201D}, {"endash", 0x2013}, {"emdash", 0x2014}, {"enspace", 0x2002},
-      {"emspace", 0x2003},   {"qmspace", 0x2005}};
-  return words;
-}
 
 class Reader {
 public:
@@ -411,9 +202,8 @@ private:
   }
 
   void Handle(std::string_view name, bool hasParameter, std::int64_t parameter) {
-    const auto& words = Words();
-    const auto found = words.find(name);
-    if (found != words.end() && found->second == Word::Binary) {
+    const std::optional<Word> found = rtf::FindWord(name);
+    if (found == Word::Binary) {
       // Binary data may hold any byte, braces and backslashes included.
       pos_ += static_cast<std::size_t>(
           std::clamp<std::int64_t>(parameter, 0, static_cast<std::int64_t>(in_.size() - pos_)));
@@ -424,17 +214,16 @@ private:
     if (ignorableNext_) {
       ignorableNext_ = false;
       // Of the destinations a reader may ignore, only the list numbering shows on the page.
-      if (found == words.end() || found->second != Word::ListNumbering) {
+      if (found != Word::ListNumbering) {
         Top().destination = Destination::Skip;
         return;
       }
     }
-    if (found == words.end()) {
-      const auto& characters = CharacterWords();
-      if (const auto c = characters.find(name); c != characters.end()) AddCharacter(c->second);
+    if (!found) {
+      if (const std::optional<char32_t> c = rtf::CharacterWord(name)) AddCharacter(*c);
       return;
     }
-    const Word word = found->second;
+    const Word word = *found;
     const bool on = !hasParameter || parameter != 0;
     GroupState& g = Top();
     ParagraphFormat& p = g.paragraph;
@@ -716,7 +505,7 @@ private:
   int pendingSkip_ = 0;
   char32_t highSurrogate_ = 0;
   bool full_ = false;
-  Extent extent_;
+  rtf::Extent extent_;
   int unbroken_ = 0;
 
   RichText text_;
@@ -735,7 +524,7 @@ private:
 RichText ReadPlainText(std::string_view in) {
   RichText text;
   std::string line;
-  Extent extent;
+  rtf::Extent extent;
   bool full = false;
   int unbroken = 0;
   const auto endLine = [&] {
