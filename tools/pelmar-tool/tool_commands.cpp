@@ -11,25 +11,31 @@
 #include "layout_drawing.h"
 #include "platform/files.h"
 #include "quiet_services.h"
+#include "solve_command.h"
 
 namespace tool {
-
-namespace {
 
 using engine::ParsedLayout;
 
 const char* const Usage =
     "usage: pelmar-tool deal LAYOUT --seed N [--winnable]\n"
     "       pelmar-tool moves LAYOUT --seed N [--winnable] [--vertical]\n"
+    "       pelmar-tool solve LAYOUT --seed N [--winnable] [--vertical] [--budget-ms B] [--moves]\n"
+    "       pelmar-tool solve-stats LAYOUT --from N --count K [--winnable] [--vertical]\n"
+    "                   [--budget-ms B]\n"
     "       pelmar-tool check FILE...\n"
     "       pelmar-tool convert IN OUT.lay\n"
     "LAYOUT and IN are .lay or .shp files (convert also takes a layout drawing, .txt);\n"
     "N is a game number from 1 to 2147483647.\n";
 
+namespace {
+
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&
          s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
+
+} // namespace
 
 // Reads a layout the way the game does; drawings are the tool's own source format. A .shp
 // layout is named by its path, as in the game.
@@ -61,11 +67,14 @@ bool ReportIfBroken(const std::string& path, const ParsedLayout& parsed, std::os
   return true;
 }
 
-struct DealOptions {
-  std::string layout;
-  int seed = 0;
-  bool winnable = false, vertical = false;
-};
+bool ParsePositive(const std::string& text, int& value) {
+  long long parsed = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (ec != std::errc() || end != text.data() + text.size() || parsed < 1 || parsed > INT_MAX)
+    return false;
+  value = static_cast<int>(parsed);
+  return true;
+}
 
 // Parses "LAYOUT --seed N [--winnable] [--vertical]"; an empty string on success.
 std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVertical,
@@ -75,12 +84,9 @@ std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVer
     const std::string& a = args[i];
     if (a == "--seed") {
       if (++i == args.size()) return "--seed needs a game number";
-      const std::string& n = args[i];
-      long long value = 0;
-      auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
-      if (ec != std::errc() || end != n.data() + n.size() || value < 1 || value > INT_MAX)
-        return "the game number must be a whole number from 1 to 2147483647, not \"" + n + "\"";
-      options.seed = static_cast<int>(value);
+      if (!ParsePositive(args[i], options.seed))
+        return "the game number must be a whole number from 1 to 2147483647, not \"" + args[i] +
+               "\"";
       seeded = true;
     } else if (a == "--winnable") {
       options.winnable = true;
@@ -108,6 +114,8 @@ void DealNumberedGame(engine::GameState& state, const ParsedLayout& layout,
   state.board.GameNumber = options.seed;
   engine::BeginGame(state, services);
 }
+
+namespace {
 
 int DealOrMoves(const std::vector<std::string>& args, bool moves, std::ostream& out,
                 std::ostream& err) {
@@ -181,6 +189,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const std::string command = args.empty() ? "" : args[0];
   if (command == "deal") return DealOrMoves(args, false, out, err);
   if (command == "moves") return DealOrMoves(args, true, out, err);
+  if (command == "solve" || command == "solve-stats") return Solve(args, out, err);
   if (command == "check") return Check(args, out, err);
   if (command == "convert") return Convert(args, err);
   if (command == "--help" || command == "help") {
