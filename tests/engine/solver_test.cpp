@@ -255,6 +255,37 @@ TEST(SolverTest, AgreesWithExhaustiveSearchOnSmallLayouts) {
   EXPECT_GT(answers[1], 100);
 }
 
+// The search reads the free rule from its own tables: on whole layouts, through games of
+// random pairs, they must agree with the game's rule about every tile.
+TEST(SolverTest, FreeTilesAreTheGamesOnWholeLayouts) {
+  Table table;
+  Generator rng{99};
+  auto sb = std::make_unique<SolverBoard>();
+  for (const char* name : {"Traditional", "Turtle", "Pyramid"})
+    for (FreeRule rule : {FreeRule::Normal, FreeRule::Vertical}) {
+      table.Deal(LayoutFile(BuiltLayout(name)), 5, false);
+      Board& b = table.state->board;
+      ReadSolverBoard(b, rule, *sb);
+      TileSet present = sb->all;
+      for (int pairs = 0;; ++pairs) {
+        const TileSet free = sb->FreeTiles(present);
+        std::vector<std::pair<int, int>> moves;
+        for (int i = 0; i < sb->count; ++i) {
+          ASSERT_EQ(free.Has(i), FreeBy(rule, b, sb->tile[i]))
+              << name << " tile " << int(sb->tile[i]) << " after " << pairs << " pairs";
+          for (int j = 0; j < i; ++j)
+            if (free.Has(i) && free.Has(j) && sb->group[i] == sb->group[j]) moves.push_back({i, j});
+        }
+        if (moves.empty()) break;
+        const auto [i, j] = moves[rng.Random(static_cast<int>(moves.size()))];
+        TakeOff(b, sb->tile[i]);
+        TakeOff(b, sb->tile[j]);
+        present.Remove(i);
+        present.Remove(j);
+      }
+    }
+}
+
 // Numbered plain Traditional deals that take the search tens of thousands of positions: one
 // is won, the other is not.
 constexpr int HardGameNumbers[] = {28, 218};
@@ -351,8 +382,9 @@ TEST(SolverTest, WinnableDealsOfEveryShippedLayoutAreWon) {
     const LayoutGrid cells = LayoutFile(entry.path().string());
     for (int number = 1; number <= 10; ++number) {
       table.Deal(cells, number, true);
-      EXPECT_EQ(table.Solve(FreeRule::Normal, {5'000'000, 0}), SolveStatus::Winnable)
+      ASSERT_EQ(table.Solve(FreeRule::Normal, {5'000'000, 0}), SolveStatus::Winnable)
           << entry.path().filename() << " game " << number;
+      EXPECT_TRUE(PlaysOut(table.state->board, table.solver->Solution(), FreeRule::Normal));
     }
   }
   EXPECT_GE(layouts, 20);
