@@ -26,7 +26,8 @@ const char* const Usage =
     "       pelmar-tool check FILE...\n"
     "       pelmar-tool convert IN OUT.lay\n"
     "LAYOUT and IN are .lay or .shp files (convert also takes a layout drawing, .txt);\n"
-    "N is a game number from 1 to 2147483647.\n";
+    "N is a game number from 1 to 2147483647; B a search time in milliseconds (1000 unless\n"
+    "given); K how many game numbers, counting up from N.\n";
 
 namespace {
 
