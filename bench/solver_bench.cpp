@@ -61,10 +61,10 @@ BENCHMARK_CAPTURE(BM_SolveFreshDeals, Traditional_winnable, "Traditional", true)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
 // The shipped layout whose plain deals take the search longest.
-BENCHMARK_CAPTURE(BM_SolveFreshDeals, Turtle_plain, "Turtle", false)
+BENCHMARK_CAPTURE(BM_SolveFreshDeals, Butterfly_plain, "Butterfly", false)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(BM_SolveFreshDeals, Turtle_winnable, "Turtle", true)
+BENCHMARK_CAPTURE(BM_SolveFreshDeals, Butterfly_winnable, "Butterfly", true)
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
 

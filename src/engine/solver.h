@@ -48,11 +48,16 @@ struct SolverTechniques {
 //
 // The search is a depth-first search over the pairs that can be removed, kept on an explicit
 // stack so that it can stop after any number of steps and go on later: the window runs it a
-// slice at a time between events. It allocates only when the solver is made. The answer is
-// exact: "not winnable" only after every way of playing on was refuted. The same board, rule,
-// budget in nodes and techniques always give the same search.
+// slice at a time between events. A few wrong pairs early in a game can hide a win behind a
+// huge lost subtree, so the search starts over now and then with the pairs in another order,
+// keeping what it has refuted; the runs between restarts grow without end, so one of them
+// finishes. It allocates only when the solver is made. The answer is exact: "not winnable"
+// only after every way of playing on was refuted. The same board, rule, budget in nodes and
+// techniques always give the same search.
 class Solver {
 public:
+  // 2^18 entries of 24 bytes: 6 MB, enough for the hardest deals a budget of a second
+  // allows.
   static constexpr int DefaultTableBits = 18;
 
   // `clock` times the budget's milliseconds; tableBits sizes the table of refuted positions.
