@@ -215,6 +215,22 @@ TEST(SolverTest, HandMadePositions) {
   }
 }
 
+// Play can only clear the cells of tiles whose position points back at them: a board caught
+// in the middle of a deal, or one whose cells and positions disagree, can never be emptied.
+TEST(SolverTest, BoardsThatPlayCannotEmptyAreNotWinnable) {
+  SteppingClock clock;
+  auto solver = std::make_unique<Solver>(clock, 8);
+  auto undealt = BoardOf({{1, 1, 1, 1}, {2, 5, 1, 1}});
+  undealt->BoardGrid.Set(9, 1, 1, Undealt);
+  auto stray = BoardOf({{1, 1, 1, 1}, {2, 5, 1, 1}});
+  stray->BoardGrid.Set(9, 1, 1, 2); // tile 2 stands at (5, 1, 1)
+  for (const Board* b : {undealt.get(), stray.get()}) {
+    solver->Start(*b, FreeRule::Normal);
+    EXPECT_EQ(solver->Run(), SolveStatus::NotWinnable);
+    EXPECT_TRUE(solver->NextPair(*b).Empty());
+  }
+}
+
 // Random small layouts, stacked and overlapping at will, odd sizes included, dealt plainly
 // and the winnable way, under both rules and with each shortcut of the search switched off.
 TEST(SolverTest, AgreesWithExhaustiveSearchOnSmallLayouts) {

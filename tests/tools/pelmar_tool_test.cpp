@@ -77,6 +77,7 @@ TEST(PelmarTool, UsageErrorsExitWithTwo) {
       {"solve-stats", eight, "--from", "1"},
       {"solve-stats", eight, "--count", "5"},
       {"solve-stats", eight, "--from", "2147483647", "--count", "2"},
+      {"solve-stats", eight, "--from", "1", "--count", "1000001"},
       {"solve-stats", eight, "--from", "1", "--count", "2", "--moves"},
       {"check"},
       {"convert", eight},

@@ -37,6 +37,9 @@ double Median(const std::vector<double>& sorted) {
   return n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
 }
 
+// Each deal's time is kept for the percentiles; a million deals is days of searching already.
+constexpr int MaxStatsCount = 1'000'000;
+
 struct SolveArgs {
   DealOptions deal;
   int count = 0;
@@ -84,6 +87,8 @@ std::string ParseStatsArgs(const std::vector<std::string>& args, SolveArgs& pars
   if (parsed.deal.layout.empty()) return "no layout file given";
   if (parsed.deal.seed == 0) return "--from is required";
   if (parsed.count == 0) return "--count is required";
+  if (parsed.count > MaxStatsCount)
+    return "--count is at most " + std::to_string(MaxStatsCount) + ", one time kept per deal";
   if (parsed.count - 1 > INT_MAX - parsed.deal.seed) return "the game numbers run past 2147483647";
   return {};
 }
