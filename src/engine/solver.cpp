@@ -1,7 +1,6 @@
 #include "engine/solver.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 
 namespace engine {
