@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
 #include "support/test_platform.h"
@@ -70,6 +71,14 @@ TEST(PelmarTool, UsageErrorsExitWithTwo) {
       {"deal", "--seed", "1"},
       {"moves", eight, eight, "--seed", "1"},
       {"moves", eight, "--seed", "1", "--fast"},
+      {"solve", eight},
+      {"solve", eight, "--seed", "1", "--budget-ms", "0"},
+      {"solve", eight, "--seed", "1", "--budget-ms"},
+      {"solve-stats", eight, "--from", "1"},
+      {"solve-stats", eight, "--count", "5"},
+      {"solve-stats", eight, "--from", "2147483647", "--count", "2"},
+      {"solve-stats", eight, "--from", "1", "--count", "1000001"},
+      {"solve-stats", eight, "--from", "1", "--count", "2", "--moves"},
       {"check"},
       {"convert", eight},
       {"convert", eight, "out.txt"},
@@ -211,6 +220,56 @@ TEST(PelmarTool, MovesAgreeWithTheDeal) {
       EXPECT_EQ(moves, expectedMoves) << "seed " << seed;
     }
   }
+}
+
+// The pairs of "solve --moves", played on the board "deal" prints by the game's rule.
+TEST(PelmarTool, SolvedPairsClearTheDealtBoard) {
+  const std::string traditional = BuiltLayout("Traditional");
+  struct Case {
+    std::string seed;
+    bool winnable;
+    std::string answer;
+  } cases[] = {{"77", true, "winnable"}, {"3", false, "winnable"}, {"218", false, "not winnable"}};
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"deal", traditional, "--seed", c.seed};
+    if (c.winnable) args.push_back("--winnable");
+    std::vector<Position> dealt = DealtPositions(Tool(args).out);
+    args[0] = "solve";
+    // Far more time than these deals need, even in a sanitizer build.
+    args.insert(args.end(), {"--moves", "--budget-ms", "600000"});
+    ToolRun r = Tool(args);
+    ASSERT_EQ(r.status, tool::Success) << r.err;
+    std::istringstream in(r.out);
+    std::string answer, word, unit;
+    std::getline(in, answer);
+    EXPECT_EQ(answer, c.answer) << c.seed;
+    long long nodes = -1;
+    double ms = -1;
+    in >> word >> nodes >> word >> ms >> unit;
+    EXPECT_GT(nodes, 0) << r.out;
+    EXPECT_GE(ms, 0) << r.out;
+
+    auto board = std::make_unique<engine::Board>();
+    board->GameMode = engine::ModeSolitaire;
+    for (std::size_t t = 0; t < dealt.size(); ++t)
+      engine::Place(*board, static_cast<int>(t + 1), dealt[t]);
+    int pairs = 0;
+    for (int a, b; in >> a >> b; ++pairs) {
+      ASSERT_EQ(engine::TileGroup(a), engine::TileGroup(b)) << c.seed;
+      ASSERT_TRUE(engine::Dispo(*board, a) && engine::Dispo(*board, b)) << c.seed << " " << a;
+      for (int t : {a, b}) {
+        board->BoardGrid.Set(board->TilePos[t], 0);
+        board->TilePos[t] = {};
+      }
+    }
+    EXPECT_EQ(pairs, answer == "winnable" ? 72 : 0) << c.seed;
+  }
+
+  ToolRun stats = Tool({"solve-stats", traditional, "--from", "1", "--count", "5", "--winnable"});
+  ASSERT_EQ(stats.status, tool::Success) << stats.err;
+  EXPECT_NE(stats.out.find("deals 5\nwinnable 5 (100.0%)\nnot winnable 0\nunknown 0\n"),
+            std::string::npos)
+      << stats.out;
 }
 
 TEST(PelmarTool, CheckNamesEveryInvalidFile) {

@@ -5,13 +5,18 @@
 
 namespace tool {
 
+bool ParsePositive(const std::string& text, int& value) {
+  long long parsed = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (ec != std::errc() || end != text.data() + text.size() || parsed < 1 || parsed > INT_MAX)
+    return false;
+  value = static_cast<int>(parsed);
+  return true;
+}
+
 std::string ParseSeed(const std::string& text, int& seed) {
-  long long value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > INT_MAX)
-    return "the game number must be a whole number from 1 to 2147483647, not \"" + text + "\"";
-  seed = static_cast<int>(value);
-  return {};
+  if (ParsePositive(text, seed)) return {};
+  return "the game number must be a whole number from 1 to 2147483647, not \"" + text + "\"";
 }
 
 } // namespace tool

@@ -14,10 +14,9 @@
 #include "rivers_memory_command.h"
 #include "seed_option.h"
 #include "slider_command.h"
+#include "solve_command.h"
 
 namespace tool {
-
-namespace {
 
 using engine::ParsedLayout;
 
@@ -30,11 +29,17 @@ const char* const Usage =
     "       pelmar-tool memory --variant easy|hard --seed N\n"
     "       pelmar-tool clicks --kinds 4|5|6 --seed N [--click C,R]...\n"
     "       pelmar-tool slider --seed N [--jokers] [--click C,R]...\n"
+    "       pelmar-tool solve LAYOUT --seed N [--winnable] [--vertical] [--budget-ms B] [--moves]\n"
+    "       pelmar-tool solve-stats LAYOUT --from N --count K [--winnable] [--vertical]\n"
+    "                   [--budget-ms B]\n"
     "LAYOUT and IN are .lay or .shp files, or the layouts of other mahjong solitaire programs\n"
     "(convert also takes a layout drawing, .txt); a file of several maps gives its first map,\n"
     "or the map NAME. N is a game number from 1 to 2147483647; for clicks and slider it seeds\n"
     "the generator (0 to 4294967295), and C,R is a cell: clicks C 2..19, R 2..13; slider C and\n"
-    "R 1..9.\n";
+    "R 1..9. B is a search time in milliseconds (1000 unless given); K how many game numbers,\n"
+    "counting up from N.\n";
+
+namespace {
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&
@@ -62,8 +67,16 @@ std::vector<ParsedLayout> ReadLayouts(const std::string& path) {
   return file.layouts;
 }
 
+} // namespace
+
+bool ReportIfBroken(const std::string& path, const ParsedLayout& parsed, std::ostream& err) {
+  if (parsed.outcome == ParsedLayout::Outcome::Ok) return false;
+  err << path << ": " << parsed.fault << "\n";
+  return true;
+}
+
 // One layout of a file: the map `map` of a map file, else its first.
-ParsedLayout ReadLayout(const std::string& path, const std::string& map = {}) {
+ParsedLayout ReadLayout(const std::string& path, const std::string& map) {
   std::vector<ParsedLayout> layouts = ReadLayouts(path);
   if (const ParsedLayout* found = engine::FindMap(layouts, map)) return *found;
   std::string names;
@@ -72,19 +85,6 @@ ParsedLayout ReadLayout(const std::string& path, const std::string& map = {}) {
   return Broken("it holds no map named \"" + map + "\" (its maps: " + names + ")");
 }
 
-bool ReportIfBroken(const std::string& path, const ParsedLayout& parsed, std::ostream& err) {
-  if (parsed.outcome == ParsedLayout::Outcome::Ok) return false;
-  err << path << ": " << parsed.fault << "\n";
-  return true;
-}
-
-struct DealOptions {
-  std::string layout;
-  int seed = 0;
-  bool winnable = false, vertical = false;
-};
-
-// Parses "LAYOUT --seed N [--winnable] [--vertical]"; an empty string on success.
 std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVertical,
                              DealOptions& options) {
   bool seeded = false;
@@ -109,7 +109,6 @@ std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVer
   return {};
 }
 
-// Deals the layout exactly as a numbered game of that number.
 void DealNumberedGame(engine::GameState& state, const ParsedLayout& layout,
                       const DealOptions& options) {
   QuietServices services(state);
@@ -120,6 +119,8 @@ void DealNumberedGame(engine::GameState& state, const ParsedLayout& layout,
   state.board.GameNumber = options.seed;
   services.BeginGame();
 }
+
+namespace {
 
 int DealOrMoves(const std::vector<std::string>& args, bool moves, std::ostream& out,
                 std::ostream& err) {
@@ -215,6 +216,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "memory") return MemoryCommand(args, out, err, Usage);
   if (command == "clicks") return RunClicks(args, out, err, Usage);
   if (command == "slider") return RunSlider(args, out, err, Usage);
+  if (command == "solve" || command == "solve-stats") return Solve(args, out, err);
   if (command == "--help" || command == "help") {
     out << Usage;
     return Success;
