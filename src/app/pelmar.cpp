@@ -1,6 +1,7 @@
 #include "app/pelmar.h"
 
 #include <array>
+#include <utility>
 
 #include "records/game_number.h"
 #include "records/game_over.h"
@@ -95,11 +96,17 @@ void TPelmar::Repaint() {
 }
 
 void TPelmar::CountMoves() {
-  if (play::Game* game = ActiveGame()) game->CountMoves();
+  if (play::Game* game = BoardGame()) game->CountMoves();
+}
+
+void TPelmar::StartGame(play::Game& game, int variant) {
+  play::Game* const before = std::exchange(starting_, &game);
+  game.Start(variant);
+  starting_ = before;
 }
 
 void TPelmar::BeginGame() {
-  games_.layoutGame->Start(games_.layoutVariant);
+  StartGame(*games_.layoutGame, games_.layoutVariant);
 }
 
 void TPelmar::LayoutAdded(int) {
@@ -112,7 +119,8 @@ void TPelmar::PlayWave(play::Sound sound) {
 
 void TPelmar::ShowPanelHOF() {
   if (!state_.options.ShowHallOfFame) return;
-  records::ShowPanelHOF(state_, TraitsOf(ActiveGame()), TraitsOf(CurrentGame()), hall_,
+  records::ShowPanelHOF(state_, TraitsOf(BoardGame()),
+                        TraitsOf(starting_ ? starting_ : CurrentGame()), hall_,
                         hallPictures_, SaveHof_, desktop_.Painter(), *this);
   window_->ShowSidePanel();
 }
@@ -131,14 +139,14 @@ play::PanelCanvas TPelmar::SidePanel() {
 }
 
 render::BoardLook TPelmar::Look() const {
-  const play::Game* game = ActiveGame();
+  const play::Game* game = BoardGame();
   if (!game) return {};
   const play::Traits& t = game->traits();
   return {t.content, t.faces, t.isGame};
 }
 
 void TPelmar::DrawOwnField(platform::Bitmap& work, platform::Rect area) {
-  if (play::Game* game = ActiveGame()) game->DrawField(work, area);
+  if (play::Game* game = BoardGame()) game->DrawField(work, area);
 }
 
 void TPelmar::ResetPauseCaptions() {

@@ -131,6 +131,11 @@ private:
   template <class F> void Handle(F&& handler, Arrival arrival);
   // The game whose rules run now: the one being played, or the one the pause screen hides.
   play::Game* CurrentGame() const;
+  // Starts a game. Until it takes its mode, the screen still has the mode of before, but the
+  // deal is the new game's: its rules count and draw meanwhile.
+  void StartGame(play::Game& game, int variant);
+  // The game a board of now belongs to: the one starting, else the one being played.
+  play::Game* BoardGame() const { return starting_ ? starting_ : ActiveGame(); }
 
   // Start-up (pelmar_startup.cpp).
   std::string LoadFiles();
@@ -235,6 +240,7 @@ private:
   int presenting_ = 0;
   std::deque<std::function<void()>> waiting_;
   bool closeWaiting_ = false;
+  play::Game* starting_ = nullptr;
 
   platform::Audio& audio_;
   shell::MusicState musicState_;

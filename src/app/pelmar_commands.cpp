@@ -93,7 +93,7 @@ bool TPelmar::StartGameCommand(CommandId id) {
   const auto start = std::find_if(games_.starts.begin(), games_.starts.end(),
                                   [id](const app::GameStart& s) { return s.command == id; });
   if (start == games_.starts.end()) return false;
-  start->game->Start(start->variant);
+  StartGame(*start->game, start->variant);
   return true;
 }
 
@@ -119,13 +119,14 @@ void TPelmar::SyncPictureMenus() {
 
 void TPelmar::NewGame() {
   // Each game reuses the variant that its last game left in LayoutIndex.
-  shell::LastPlayedGame(games_.list, state_.board.GameMode, state_.layouts.LayoutIndex)
-      .Start(play::KeepVariant);
+  StartGame(shell::LastPlayedGame(games_.list, state_.board.GameMode, state_.layouts.LayoutIndex),
+            play::KeepVariant);
 }
 
 void TPelmar::Redraw() {
   engine::Board& b = state_.board;
-  const play::Game* game = ActiveGame();
+  // A paused game's picks are its own too: the pause screen's Redraw must not drop them.
+  const play::Game* game = CurrentGame();
   if (!game || !game->traits().keepsPicksOnRedraw) {
     b.HintA = b.HintB = 0;
     b.FirstPick = b.SecondPick = 0;

@@ -19,6 +19,8 @@ void ResolvePair(GameState& state, play::Host& host) {
   const int first = b.FirstPick, second = b.SecondPick;
   b.FirstPick = 0;
   b.SecondPick = 0;
+  // Only two tiles turned up make a pair: without them there is nothing to take off.
+  if (first == 0 || second == 0) return host.FullRedraw();
   if (TileGroup(first) != TileGroup(second)) {
     host.FullRedraw();
     state.scoring.PenaltySeconds += MismatchPenaltySeconds;

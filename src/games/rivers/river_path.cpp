@@ -67,7 +67,9 @@ private:
   bool SecondSegment(const Position& turn, const Direction& d) {
     const int distance = d.dy != 0 ? (b_.y - turn.y) * d.dy : (b_.x - turn.x) * d.dx;
     if (distance <= 0) return false;
-    for (int x = turn.x + d.dx, y = turn.y + d.dy;; x += d.dx, y += d.dy) {
+    // The bounds end the walk where the target's row lies off the grid of steps (a board that is
+    // not a Rivers deal, counted while another game deals): the search must end there too.
+    for (int x = turn.x + d.dx, y = turn.y + d.dy; InBounds(x, y); x += d.dx, y += d.dy) {
       if (!Empty(x, y)) {
         if (!IsTarget(x, y)) return false;
         Found({a_, turn, b_});
@@ -75,6 +77,7 @@ private:
       }
       if (d.dy != 0 ? y == b_.y : x == b_.x) return ThirdSegment(turn, {x, y, a_.z});
     }
+    return false;
   }
 
   // Along the target's row (or column) straight to the target: the first tile met decides.
@@ -82,7 +85,7 @@ private:
     const int dx = second.x == b_.x ? 0 : (b_.x > second.x ? Step : -Step);
     const int dy = second.y == b_.y ? 0 : (b_.y > second.y ? Step : -Step);
     int x = second.x + dx, y = second.y + dy;
-    while (Empty(x, y)) {
+    while (InBounds(x, y) && Empty(x, y)) {
       x += dx;
       y += dy;
     }
