@@ -1,5 +1,6 @@
 #include "app/game_list.h"
 
+#include "games/hashira/hashira_game.h"
 #include "games/solitaire/solitaire_game.h"
 #include "games/solitaire/solitaire_start.h"
 
@@ -27,6 +28,8 @@ Games MakeGames(engine::GameState& state, play::Host& host) {
       {CommandId::Vertical, [&state, &host] { solitaire::VerticalClick(state, host); }});
   games.Add(std::make_unique<solitaire::TwoPlayerGame>(state, host),
             {{CommandId::TwoPlayerSolitaire, play::KeepVariant}});
+  games.Add(std::make_unique<hashira::HashiraGame>(state, host),
+            {{CommandId::Hashira, hashira::HashiraGame::Named}});
   return games;
 }
 

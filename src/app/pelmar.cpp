@@ -125,6 +125,14 @@ void TPelmar::ShowCurrentTile(int tile) {
   window_->ShowSidePanel();
 }
 
+void TPelmar::ShowBoardRect(platform::Rect area) {
+  render::BoardPictures& p = pictures_;
+  const platform::Rect shown = platform::Intersect(area, p.Game.Bounds());
+  DrawOwnField(p.WorkBitmap, shown);
+  platform::Blit(p.Game, shown.left, shown.top, p.WorkBitmap, shown);
+  if (!shown.Empty()) window_->ShowBoard(shown);
+}
+
 play::PanelCanvas TPelmar::SidePanel() {
   return {SaveHof_, hallPictures_.HofPic, desktop_.Painter()};
 }
@@ -168,13 +176,14 @@ void TPelmar::ShowPauseStep(shell::PauseStep step) {
 }
 
 void TPelmar::GameOver() {
-  if (const play::Game* game = ActiveGame(); game && !game->Verdict().empty())
-    return VerdictGameOver(game->Verdict());
+  const play::Game* game = ActiveGame();
+  if (game && !game->Verdict().empty()) return VerdictGameOver(game->Verdict());
   engine::Board& b = state_.board;
   ShowCursor(render::CursorShape::Arrow);
   renderer_.ShowFond();
   b.GameOverShown = true;
-  const records::GameOverOutcome outcome = records::PrepareGameOver(state_, hall_, 0);
+  const records::GameOverOutcome outcome =
+      records::PrepareGameOver(state_, hall_, game ? game->LevelReached() : 0);
   gameClock_.WriteScore(ActiveGame());
   ShowStatusBar();
   IM(engine::ModeGameOver);

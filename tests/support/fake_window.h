@@ -41,6 +41,7 @@ public:
   void ShowGamesPanel(bool shown) override { gamesPanelShown = shown; }
   void PlaceGamesPanel(int, int) override {}
   void ShowSameGameButton() override { sameGameButton = true; }
+  int PopUpMenu(int command, const std::vector<std::string>& entries, int checked) override;
   void StartClock() override { clockRunning = true; }
   void StartThreadTimer(int) override { threadTimerRunning = true; }
   void ShowFirstTime(const platform::Placement&) override { shown = true; }
@@ -75,6 +76,14 @@ public:
   std::function<void()> duringFrame, duringDialog;
   // What the game number dialog's box holds when "OK" is pressed; none cancels it.
   std::deque<std::string> gameNumbers;
+  // The pop-up menus shown, and the entries chosen from them in turn; none closes a menu.
+  struct PoppedMenu {
+    int command;
+    std::vector<std::string> entries;
+    int checked;
+  };
+  std::vector<PoppedMenu> poppedMenus;
+  std::deque<int> menuChoices;
 
 private:
   platform::WindowEvents& events_;

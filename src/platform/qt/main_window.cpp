@@ -242,6 +242,7 @@ void MainWindow::SetCaptions(int id, const std::string& menuCaption,
                              const std::string& buttonCaption) {
   if (QAction* action = Action(id)) action->setText(Text(menuCaption));
   if (QAction* button = Button(id)) button->setText(Text(buttonCaption));
+  if (panel_) panel_->SetButtonCaption(id, Text(buttonCaption));
 }
 
 void MainWindow::SetButtonLook(int id, bool other) {
@@ -290,7 +291,10 @@ void MainWindow::SetGamesPanel(const GamesPanelItems& panel) {
 }
 
 void MainWindow::ShowGamesPanel(bool shown) {
-  if (panel_) panel_->setVisible(shown);
+  if (!panel_) return;
+  // A button of the panel would keep the arrow keys for itself: the game gets them.
+  if (!shown && panel_->isAncestorOf(focusWidget())) board_->setFocus();
+  panel_->setVisible(shown);
 }
 
 void MainWindow::PlaceGamesPanel(int left, int top) {
@@ -299,6 +303,10 @@ void MainWindow::PlaceGamesPanel(int left, int top) {
 
 void MainWindow::ShowSameGameButton() {
   if (panel_) panel_->ShowSameGameButton();
+}
+
+int MainWindow::PopUpMenu(int command, const std::vector<std::string>& entries, int checked) {
+  return panel_ ? panel_->PopUpMenu(command, entries, checked) : 0;
 }
 
 void MainWindow::AskGameNumber(const GameNumberDialog& dialog) {
