@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include "games/hashira/hashira_game.h"
 #include "platform/jpeg_reader.h"
 #include "platform/qt/builtin_files.h"
 #include "window_fixture.h"
@@ -207,5 +210,32 @@ TEST_F(GamesPanelWindowTest, NewGameAfterSolitaireStartsSolitaireAgain) {
 }
 
 // A game code of a game this program cannot play yet starts nothing in its place.
+
+TEST_F(GamesPanelWindowTest, TheLevelMenuSetsTheLevelAndTheStartedGameTakesTheArrowKeys) {
+  QPushButton* level = ButtonCaptioned("Level 1");
+  ASSERT_NE(level, nullptr);
+  QTimer::singleShot(0, [] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->actions().at(0)->isChecked());
+    menu->setActiveAction(menu->actions().at(6));
+    QTest::keyClick(menu, Qt::Key_Return);
+  });
+  level->click();
+  EXPECT_EQ(level->text(), "Level 7");
+  EXPECT_EQ(pelmar_.State().options.StartLevel, 7);
+
+  // The button that started the game had the focus; the arrows must reach the game all the same.
+  QPushButton* hashira = ButtonCaptioned("Hashira");
+  hashira->setFocus();
+  hashira->click();
+  ASSERT_EQ(pelmar_.State().board.GameMode, engine::ModeHashira);
+  const auto& game = dynamic_cast<const hashira::HashiraGame&>(*pelmar_.ActiveGame());
+  pelmar_.Timer1timer();
+  QWidget* focus = Window().focusWidget();
+  QTest::keyPress(focus ? focus : &Window(), Qt::Key_Left);
+  pelmar_.Timer1timer();
+  EXPECT_EQ(game.Columns().ColumnBlocks[game.Columns().BlockCount].x, 32);
+}
 
 } // namespace

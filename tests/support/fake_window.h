@@ -20,7 +20,10 @@ public:
 
   platform::Ui& ui() override { return scriptedUi; }
   void SetBoardPicture(platform::Bitmap& game) override { board = &game; }
-  void ShowBoard(platform::Rect) override { ++boardShows; }
+  void ShowBoard(platform::Rect changed) override {
+    ++boardShows;
+    lastShown = changed;
+  }
   void Present() override;
   void SetSidePanelPicture(platform::Bitmap&) override {}
   void ShowSidePanel() override { ++sidePanelShows; }
@@ -72,6 +75,7 @@ public:
   std::map<platform::WindowPart, bool> parts;
   int screenWidth = 1280;
   int boardShows = 0, presents = 0, sidePanelShows = 0, hallWindows = 0;
+  platform::Rect lastShown;
   // Runs at every animation frame and while a dialog is open, as input arriving then would.
   std::function<void()> duringFrame, duringDialog;
   // What the game number dialog's box holds when "OK" is pressed; none cancels it.

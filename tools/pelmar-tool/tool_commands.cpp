@@ -8,6 +8,7 @@
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
+#include "hashira_command.h"
 #include "layout_drawing.h"
 #include "platform/files.h"
 #include "quiet_services.h"
@@ -23,8 +24,13 @@ const char* const Usage =
     "       pelmar-tool moves LAYOUT --seed N [--winnable] [--vertical]\n"
     "       pelmar-tool check FILE...\n"
     "       pelmar-tool convert IN OUT.lay\n"
+    "       pelmar-tool hashira --seed N [--start-level L] [--speed 1|2|3] [--no-animate-chain]\n"
+    "                           --ticks T [--key K:KEY]...\n"
     "LAYOUT and IN are .lay or .shp files (convert also takes a layout drawing, .txt);\n"
-    "N is a game number from 1 to 2147483647.\n";
+    "N is a game number from 1 to 2147483647.\n"
+    "hashira plays T steps from the generator seeded N (0 to 4294967295), each KEY (left, right,\n"
+    "up, down or release) acting just before step K, and prints score, removed, level, finished\n"
+    "and one \"kind x y state\" line per block.\n";
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&
@@ -183,6 +189,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "moves") return DealOrMoves(args, true, out, err);
   if (command == "check") return Check(args, out, err);
   if (command == "convert") return Convert(args, err);
+  if (command == "hashira") return RunHashira(args, out, err, Usage);
   if (command == "--help" || command == "help") {
     out << Usage;
     return Success;

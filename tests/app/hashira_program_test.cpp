@@ -1,0 +1,110 @@
+#include "app/program_fixture.h"
+#include "games/hashira/hashira_game.h"
+#include "platform/files.h"
+
+namespace program_testing {
+namespace {
+
+using platform::Key;
+
+class HashiraProgramTest : public ProgramTest {
+protected:
+  // The game stays the same object when paused and when started again.
+  const hashira::ColumnsGame& Columns() {
+    if (!game_) game_ = dynamic_cast<const hashira::HashiraGame*>(pelmar_.ActiveGame());
+    EXPECT_NE(game_, nullptr);
+    return game_->Columns();
+  }
+  const hashira::Block& Bottom() { return Columns().ColumnBlocks[Columns().BlockCount]; }
+  int ButtonMenu(int choice) {
+    window_.menuChoices.push_back(choice);
+    Command(CommandId::StartLevel);
+    return State().options.StartLevel;
+  }
+
+private:
+  const hashira::HashiraGame* game_ = nullptr;
+};
+
+TEST_F(HashiraProgramTest, TheLevelMenuChoosesWhereTheNextGameStartsAndIsKept) {
+  EXPECT_EQ(window_.buttonCaptions[static_cast<int>(CommandId::StartLevel)], "Level 1");
+  EXPECT_EQ(ButtonMenu(5), 5);
+  ASSERT_EQ(window_.poppedMenus.size(), 1u);
+  const auto& menu = window_.poppedMenus[0];
+  EXPECT_EQ(menu.entries.size(), 10u);
+  EXPECT_EQ(menu.entries.front(), "Start at Level 1");
+  EXPECT_EQ(menu.entries.back(), "Start at Level 10");
+  EXPECT_EQ(menu.checked, 1);
+  EXPECT_EQ(window_.buttonCaptions[static_cast<int>(CommandId::StartLevel)], "Level 5");
+  EXPECT_EQ(ButtonMenu(0), 5) << "closed without a choice";
+  EXPECT_EQ(window_.poppedMenus.back().checked, 5);
+
+  Command(CommandId::Hashira);
+  EXPECT_EQ(Board().GameMode, engine::ModeHashira);
+  EXPECT_EQ(State().layouts.LayoutIndex, 1040);
+  EXPECT_EQ(State().status.StatusMessage, "Mahjongg Hashira started.");
+  EXPECT_EQ(hashira::ColumnsTexts(Columns(), 0), (hashira::PanelFigures{0, 0, 5}));
+  for (CommandId id : {CommandId::Pause, CommandId::Stop}) EXPECT_TRUE(Enabled(id));
+  for (CommandId id : {CommandId::Back, CommandId::Hint, CommandId::Shuffle, CommandId::Restart})
+    EXPECT_FALSE(Enabled(id));
+  EXPECT_TRUE(window_.threadTimerRunning);
+
+  window_.Close();
+  const std::string saved = testing_support::ReadText(folder_.Path() + "Pelmar.ini");
+  EXPECT_NE(saved.find("StartLevel=5\n"), std::string::npos) << saved;
+}
+
+TEST_F(HashiraProgramTest, KeysSteerTheColumnAndAPauseHoldsItWhereItStood) {
+  Command(CommandId::Hashira);
+  pelmar_.Timer1timer(); // the first column enters
+  ASSERT_EQ(Bottom().x, 64);
+  const int shows = window_.boardShows;
+  pelmar_.OnKeyDown(Key::Left);
+  pelmar_.Timer1timer();
+  EXPECT_EQ(Bottom().x, 32);
+  EXPECT_EQ(window_.boardShows, shows + 1) << "one picture per step";
+  EXPECT_EQ(window_.lastShown, hashira::PitRect) << "only the pit";
+  pelmar_.OnKeyDown(Key::Down);
+  pelmar_.Timer1timer();
+  pelmar_.OnKeyUp(Key::Down);
+  pelmar_.Timer1timer();
+  EXPECT_EQ(Columns().DropSpeed, 1.2000000000000002) << "released: the level's speed again";
+
+  Command(CommandId::Pause);
+  const double y = Bottom().y;
+  const int ticks = Columns().HashiraTicks;
+  EXPECT_EQ(pelmar_.Timer1timer(), platform::ThreadTimerStopped) << "a pause does not wake";
+  Tick(40);
+  EXPECT_FALSE(pelmar_.OnClockTick()) << "nor does the clock, once the status line rests";
+  Command(CommandId::Pause);
+  EXPECT_EQ(Board().GameMode, engine::ModeHashira);
+  EXPECT_EQ(Bottom().y, y);
+  EXPECT_EQ(Columns().HashiraTicks, ticks);
+  EXPECT_NE(pelmar_.Timer1timer(), platform::ThreadTimerStopped);
+  EXPECT_GT(Bottom().y, y);
+}
+
+TEST_F(HashiraProgramTest, TheEndEntersTheHallOfFameInHundredsWithTheLevelReached) {
+  State().options.StartLevel = 3;
+  desktop_.clock.timeOfDay = {0, 0, 0, 33}; // a deal that scores 1200 without a key
+  Command(CommandId::Hashira);
+  for (int step = 0; step < 5000 && Board().GameMode == engine::ModeHashira; ++step)
+    pelmar_.Timer1timer();
+  EXPECT_EQ(State().status.StatusMessage, "GAME OVER -- Final Score : 1200");
+  ASSERT_EQ(window_.results.size(), 1u);
+  const platform::ResultWindow& r = window_.results[0];
+  EXPECT_EQ(r.lines, (std::vector<std::string>{"   Game Over !", "", "Your final score is 1200"}));
+  EXPECT_EQ(r.hallLine, "And you enter the Hall of Fame !");
+  const std::string saved = testing_support::ReadText(folder_.Path() + "Hallfame.ini");
+  EXPECT_NE(saved.find("[Columns]\nRank1=Player1    12    3 "), std::string::npos) << saved;
+  EXPECT_EQ(Board().GameMode, engine::ModeGamesPanel);
+
+  Command(CommandId::LastPlayedGame);
+  EXPECT_EQ(Board().GameMode, engine::ModeHashira) << "Play Same Game Again knows Hashira";
+  Command(CommandId::Stop);
+  EXPECT_EQ(Board().GameMode, engine::ModeGamesPanel);
+  EXPECT_EQ(window_.results.size(), 1u) << "a stopped game leaves no result";
+}
+
+} // namespace
+} // namespace program_testing
