@@ -42,21 +42,10 @@ constexpr int CaptionHeight = 20;
 const platform::Font CaptionFont{"Arial", 10, true, false};
 const platform::Font FigureFont{"Arial", 13, true, false};
 
-// Draws `part` of a picture with its black left out, nothing of it outside `clip`.
-void DrawClipped(Bitmap& work, int x, int y, const Bitmap& picture, Rect part, const Rect& clip) {
-  const Rect landed = platform::Intersect({x, y, x + part.Width(), y + part.Height()}, clip);
-  if (landed.Empty()) return;
-  platform::DrawTransparent(work, landed.left, landed.top, picture,
-                            {part.left + landed.left - x, part.top + landed.top - y,
-                             part.left + landed.right - x, part.top + landed.bottom - y},
-                            Black);
-}
-
 void DrawBlock(Bitmap& work, const Block& b, const ColumnsPictures& pictures) {
   if (b.kind < 0 || b.kind >= KindCount) return;
-  const Bitmap& tile = pictures.Clicko[b.kind];
-  DrawClipped(work, PitLeft + b.x - 4, static_cast<int>(b.y) + PitTop + 16, tile, tile.Bounds(),
-              PitRect);
+  pictures.Clicko[b.kind].Draw(work, PitLeft + b.x - 4, static_cast<int>(b.y) + PitTop + 16,
+                               PitRect);
 }
 
 // Right to left, so each column covers the edge on the left of the one beside it; top down, so
@@ -101,8 +90,7 @@ void DrawPoints(Bitmap& work, const ColumnsGame& game, const ColumnsPictures& pi
     const int x = PitLeft + 30 + 19 * p;
     const int y = static_cast<int>(25 * std::cos(0.25 * game.HashiraTicks + 0.5 * p)) + PitTop +
                   4 * game.PhaseTicks + 100;
-    DrawClipped(work, x, y, pictures.Digitaux,
-                {DigitWidth * digit, 0, DigitWidth * (digit + 1), DigitHeight}, PitRect);
+    pictures.Digitaux[digit].Draw(work, x, y, PitRect);
   }
 }
 
@@ -119,19 +107,28 @@ void DrawNextPicture(Bitmap& work, const std::array<int, ColumnLength>* next,
   for (int k = 0; k < ColumnLength; ++k) {
     const int kind = (*next)[static_cast<std::size_t>(k)];
     if (kind < 0 || kind >= KindCount) continue;
-    const Bitmap& tile = pictures.Clicko[kind];
-    DrawClipped(work, NextPicLeft, NextPicTop + CellSize * k, tile, tile.Bounds(), NextPicRect);
+    pictures.Clicko[kind].Draw(work, NextPicLeft, NextPicTop + CellSize * k, NextPicRect);
   }
 }
 
 } // namespace
 
+std::array<Sprite, 10> DigitSprites(const Bitmap& strip) {
+  std::array<Sprite, 10> digits;
+  for (int d = 0; d < 10; ++d) {
+    Bitmap digit(DigitWidth, DigitHeight);
+    platform::Blit(digit, 0, 0, strip, {DigitWidth * d, 0, DigitWidth * (d + 1), DigitHeight});
+    digits[d] = Sprite(digit);
+  }
+  return digits;
+}
+
 ColumnsPictures LoadColumnsPictures(platform::Desktop& desktop) {
   ColumnsPictures pictures;
   for (int kind = 0; kind < KindCount; ++kind)
     pictures.Clicko[kind] =
-        platform::BuiltinPicture(desktop, "small_tile" + std::to_string(kind + 1) + ".bmp");
-  pictures.Digitaux = platform::BuiltinPicture(desktop, "digits.bmp");
+        Sprite(platform::BuiltinPicture(desktop, "small_tile" + std::to_string(kind + 1) + ".bmp"));
+  pictures.Digitaux = DigitSprites(platform::BuiltinPicture(desktop, "digits.bmp"));
   pictures.Violet = platform::BuiltinPicture(desktop, "violet.jpg");
   return pictures;
 }

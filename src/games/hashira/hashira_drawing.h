@@ -4,6 +4,7 @@
 
 #include "games/hashira/hashira_rules.h"
 #include "games/hashira/hashira_state.h"
+#include "games/hashira/sprite.h"
 #include "platform/bitmap.h"
 #include "platform/desktop.h"
 #include "platform/text.h"
@@ -12,11 +13,13 @@ namespace hashira {
 
 // The pictures of the pit and its panel, loaded with the first game.
 struct ColumnsPictures {
-  std::array<platform::Bitmap, KindCount> Clicko; // the small tiles, black transparent
-  platform::Bitmap Digitaux;                      // digits 0..9 side by side, black transparent
-  platform::Bitmap Violet;                        // the panel's background
+  std::array<Sprite, KindCount> Clicko; // the small tiles
+  std::array<Sprite, 10> Digitaux;      // the digits of the points shown in the pit
+  platform::Bitmap Violet;              // the panel's background
 };
 ColumnsPictures LoadColumnsPictures(platform::Desktop& desktop);
+// The ten digits of a strip in which digit d is the 20 x 22 cell at x = 20 d.
+std::array<Sprite, 10> DigitSprites(const platform::Bitmap& strip);
 
 // The pit on the board picture: the whole of what a step redraws and shows.
 constexpr platform::Rect PitRect{PitLeft - 4, PitTop + 22, PitLeft - 4 + 198, PitTop + 22 + 392};

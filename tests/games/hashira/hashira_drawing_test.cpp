@@ -24,12 +24,14 @@ std::uint32_t DigitColour(int digit) {
 ColumnsPictures PlainPictures() {
   ColumnsPictures p;
   for (int k = 0; k < KindCount; ++k) {
-    p.Clicko[k] = Bitmap(38, 38, KindColour(k));
-    p.Clicko[k].SetPixel(0, 0, Rgb(0, 0, 0));
+    Bitmap tile(38, 38, KindColour(k));
+    tile.SetPixel(0, 0, Rgb(0, 0, 0));
+    p.Clicko[k] = Sprite(tile);
   }
-  p.Digitaux = Bitmap(200, 22);
+  Bitmap strip(200, 22);
   for (int d = 0; d < 10; ++d)
-    platform::FillRect(p.Digitaux, {20 * d, 0, 20 * d + 20, 22}, DigitColour(d));
+    platform::FillRect(strip, {20 * d, 0, 20 * d + 20, 22}, DigitColour(d));
+  p.Digitaux = DigitSprites(strip);
   return p;
 }
 

@@ -1,0 +1,68 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "allocation_counter.h"
+#include "engine/game_state.h"
+#include "games/hashira/hashira_drawing.h"
+#include "games/hashira/hashira_rules.h"
+#include "render/board_renderer.h"
+
+namespace {
+
+using namespace hashira;
+
+// Plain tiles with transparent corners: the drawing cost does not depend on what they show.
+ColumnsPictures PlainPictures() {
+  ColumnsPictures p;
+  for (int k = 0; k < KindCount; ++k) {
+    platform::Bitmap tile(38, 38, platform::Rgb(40 * k, 180, 90));
+    platform::FillRect(tile, {0, 32, 6, 38}, platform::Rgb(0, 0, 0));
+    p.Clicko[k] = Sprite(tile);
+  }
+  p.Digitaux = DigitSprites(platform::Bitmap(200, 22, platform::Rgb(250, 250, 60)));
+  return p;
+}
+
+// Ten full rows that form no line, and above them either the falling column (arg 0) or, with
+// a line of three just marked on top, the chain's points waving in the pit (arg 1).
+ColumnsGame BusyPit(bool chain) {
+  ColumnsGame g;
+  for (int x = 0; x <= RightmostX; x += CellSize)
+    for (int row = 0; row < 10; ++row)
+      g.ColumnBlocks[++g.BlockCount] = {x, static_cast<double>(FloorRowTop - CellSize * row),
+                                        InPlay, (row + 2 * (x / CellSize)) % 4};
+  for (int k = 0; k < ColumnLength; ++k)
+    g.ColumnBlocks[++g.BlockCount] = {EntryX, 20.5 + CellSize * k, chain ? Marked : InPlay, 5};
+  g.ColumnPhase = chain ? ShowingMarked : ColumnFalls;
+  g.LastPoints = 1500;
+  return g;
+}
+
+// One run of the thread timer in mode 7: the step, then the pit composed and copied to the
+// board picture, as the window gets it. The step must stay far below the 10 ms between runs
+// and must never touch the allocator.
+void BM_HashiraStepAndPit(benchmark::State& st) {
+  auto state = std::make_unique<engine::GameState>();
+  auto board = std::make_unique<render::BoardPictures>();
+  const ColumnsPictures pictures = PlainPictures();
+  const ColumnsGame start = BusyPit(st.range(0) != 0);
+  auto game = std::make_unique<ColumnsGame>(start);
+
+  const std::uint64_t before = bench::AllocationCount();
+  for (auto _ : st) {
+    *game = start; // the same step each time, never the landing
+    DoColumns(*game, *state);
+    DrawPit(board->WorkBitmap, *game, pictures, true);
+    platform::Blit(board->Game, PitRect.left, PitRect.top, board->WorkBitmap, PitRect);
+    benchmark::ClobberMemory();
+  }
+  const std::uint64_t allocations = bench::AllocationCount() - before;
+  st.counters["allocations"] = static_cast<double>(allocations);
+  st.counters["blocks"] = game->BlockCount;
+  if (allocations != 0) st.SkipWithError("the Hashira step allocated memory");
+}
+BENCHMARK(BM_HashiraStepAndPit)->ArgName("chain")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
