@@ -127,10 +127,12 @@ void TPelmar::ShowCurrentTile(int tile) {
 
 void TPelmar::ShowBoardRect(platform::Rect area) {
   render::BoardPictures& p = pictures_;
-  const platform::Rect shown = platform::Intersect(area, p.Game.Bounds());
-  DrawOwnField(p.WorkBitmap, shown);
-  platform::Blit(p.Game, shown.left, shown.top, p.WorkBitmap, shown);
-  if (!shown.Empty()) window_->ShowBoard(shown);
+  DrawOwnField(p.WorkBitmap, platform::Intersect(area, p.Game.Bounds()));
+  // A step often moves things by less than a pixel, and then nothing need reach the screen.
+  const platform::Rect changed = platform::ChangedArea(p.WorkBitmap, p.Game, area);
+  if (changed.Empty()) return;
+  platform::Blit(p.Game, changed.left, changed.top, p.WorkBitmap, changed);
+  window_->ShowBoard(changed);
 }
 
 play::PanelCanvas TPelmar::SidePanel() {
