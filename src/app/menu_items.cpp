@@ -82,9 +82,9 @@ std::vector<platform::MenuItem> MenuItems(const engine::GameState& state,
 std::vector<platform::ToolItem> ToolItems() {
   std::vector<platform::ToolItem> tools;
   for (const shell::ToolbarButton& b : shell::ToolbarButtons())
-    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.icon),
-                     std::string(b.fallback), b.menuGlyph, std::string(b.otherIcon),
-                     std::string(b.otherFallback)});
+    tools.push_back({static_cast<int>(b.command), std::string(b.caption), std::string(b.hint),
+                     std::string(b.icon), std::string(b.fallback), b.menuGlyph,
+                     std::string(b.otherIcon), std::string(b.otherFallback)});
   return tools;
 }
 

@@ -27,6 +27,7 @@
 #include "shell/idle_animations.h"
 #include "shell/music.h"
 #include "shell/pause.h"
+#include "shell/settings.h"
 #include "shell/settings_keys.h"
 
 // The application object: owns every piece of game state and the games, and wires the rules,
@@ -135,7 +136,6 @@ private:
   void ReadSettings();
   void SaveSettings();
   void Splashing(const std::string& text);
-  std::string SettingsPath() const;
   void ActiveTilesetBackground();
   void LoadStartLayout();
   void BuildMenus();
@@ -242,6 +242,7 @@ private:
   shell::MusicState musicState_;
   std::optional<shell::Music> music_; // needs the window's dialogs: made by Init
   shell::SettingsValues settings_;
+  shell::SettingsFile settingsFile_;
   records::HallState hall_;
   records::HallFile hallFile_;
   records::HallPictures hallPictures_;

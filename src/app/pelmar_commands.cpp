@@ -261,8 +261,8 @@ void TPelmar::Launch(int slot) {
 
 void TPelmar::WriteAltGirls(bool on) {
   settings_.AltGirls = on;
-  if (!shell::SaveOrchid(SettingsPath(), on).empty())
-    ui().ShowMessage(shell::UnableToWriteMessage(SettingsPath()));
+  if (const std::string failed = settingsFile_.SaveOrchid(on); !failed.empty())
+    ui().ShowMessage(failed);
 }
 
 void TPelmar::SaveHall() {

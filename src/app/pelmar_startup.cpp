@@ -7,7 +7,6 @@
 #include "app/picture_loading.h"
 #include "engine/layout_loading.h"
 #include "platform/files.h"
-#include "platform/ini_file.h"
 #include "shell/data_folders.h"
 #include "shell/games_panel.h"
 #include "shell/settings.h"
@@ -26,6 +25,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
                  state_.layouts.ProgramDir + "Musics");
   Splashing("Initializing...");
   window_->SetBoardPicture(pictures_.Game);
+  window_->SetBackgroundPicture(pictures_.BackgroundBitmap);
   engine::ShowStatus(state_.status, " ");
   Splashing("Loading preferences...");
   ReadSettings();
@@ -84,13 +84,11 @@ void TPelmar::ShowMainWindow() {
   FormShow();
 }
 
-std::string TPelmar::SettingsPath() const {
-  return state_.layouts.ProgramDir + std::string(shell::SettingsFileName);
-}
-
 void TPelmar::ReadSettings() {
-  shell::ReadSettings(platform::IniFile::Load(SettingsPath()), window_->ScreenWidth(),
-                      state_.options, settings_);
+  if (const std::string unread =
+          settingsFile_.Read(window_->ScreenWidth(), state_.options, settings_);
+      !unread.empty())
+    ui().ShowMessage(unread);
   state_.layouts.LayoutIndex = settings_.LayoutIndex;
   state_.LastBoard = settings_.LastBoard;
   state_.board.GameNumber = settings_.GameNumber;
@@ -123,9 +121,8 @@ void TPelmar::SaveSettings() {
   settings_.WPos = at.width;
   settings_.HPos = at.height;
   settings_.PreviousRes = window_->ScreenWidth();
-  const std::string path = SettingsPath();
-  if (!shell::SaveSettings(path, state_.options, settings_).empty())
-    ui().ShowMessage(shell::UnableToWriteMessage(path));
+  if (const std::string failed = settingsFile_.Save(state_.options, settings_); !failed.empty())
+    ui().ShowMessage(failed);
 }
 
 void TPelmar::Splashing(const std::string& text) {
@@ -166,7 +163,9 @@ std::string TPelmar::LoadFiles() {
                                 shell::ScanFileNames(layouts, {".shp"})))
     return nothingIn("layout", layouts);
   Splashing("Reading high scores...");
-  hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
+  if (const std::string unread = hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
+      !unread.empty())
+    ui().ShowMessage(unread);
   // Stored files that have gone are forgotten, so "Load from disk" asks afresh.
   for (render::PictureMenu* menu : {&tilesets_.menu, &backgrounds_.menu})
     if (!menu->lastLoaded.empty() && !platform::FileExists(menu->lastLoaded))

@@ -76,6 +76,14 @@ int CharacterCount(std::string_view text);
 // The one way to put a message on the status line: it starts by showing only its last character.
 void ShowStatus(StatusLine& status, const std::string& text);
 
+// An entry of the layout list read from another program's file in the Layouts folder.
+struct ForeignEntry {
+  std::string caption;  // the entry's name in LayoutNames
+  std::string fileName; // in the Layouts folder
+  std::string map;      // the map's name in a map file; empty for a file of one layout
+  friend bool operator==(const ForeignEntry&, const ForeignEntry&) = default;
+};
+
 // Which layout is current and the list of known layouts (menu entries 1..LayoutCount).
 struct LayoutState {
   LayoutGrid LayoutCells;
@@ -85,7 +93,8 @@ struct LayoutState {
   std::vector<std::string> LayoutNames; // LayoutNames[k - 1] is entry k
   int CheckedEntry = 0;                 // the entry whose menu item is checked, 0 for none
   bool StartupLoading = false;
-  std::string ProgramDir; // ends with a '/'
+  std::string ProgramDir;                   // ends with a '/'
+  std::vector<ForeignEntry> ForeignLayouts; // where the entries of other programs' files come from
 
   int LayoutCount() const { return static_cast<int>(LayoutNames.size()); }
   std::string LayoutsFolder() const { return ProgramDir + "Layouts/"; }

@@ -1,7 +1,9 @@
 #include "engine/layout_loading.h"
 
 #include "engine/deal.h"
+#include "engine/layout_entries.h"
 #include "engine/layout_file.h"
+#include "engine/layout_reader.h"
 #include "platform/files.h"
 
 namespace engine {
@@ -27,12 +29,13 @@ struct CurrentLayout {
   }
 };
 
-bool ReadLayoutFile(GameServices& services, const std::string& path, platform::FileRead& file) {
-  file = platform::ReadWholeFile(path, MaxLayoutFileBytes);
-  if (!file.ok)
-    services.ui().ShowMessage("Unable to read the layout file \"" + path + "\": " + file.error +
+// The layouts of a file of any format; false, and the player told why, when it cannot be read.
+bool ReadLayouts(GameServices& services, const std::string& path, LayoutFileRead& file) {
+  file = ReadLayoutFile(path);
+  if (!file.readError.empty())
+    services.ui().ShowMessage("Unable to read the layout file \"" + path + "\": " + file.readError +
                               ".");
-  return file.ok;
+  return file.readError.empty();
 }
 
 void RefuseLayout(GameServices& services, const std::string& path, const std::string& fault) {
@@ -62,9 +65,9 @@ int FindLayoutName(const LayoutState& layouts, const std::string& name) {
 
 bool RunLayoutOnce(GameState& state, GameServices& services, const std::string& path,
                    bool mayFallBack) {
-  platform::FileRead file;
-  if (!ReadLayoutFile(services, path, file)) return false;
-  ParsedLayout parsed = ParseLay(file.bytes);
+  LayoutFileRead file;
+  if (!ReadLayouts(services, path, file)) return false;
+  const ParsedLayout& parsed = file.layouts.front();
   switch (parsed.outcome) {
   case ParsedLayout::Outcome::Ok:
     LayoutLoaded(state, services, parsed.cells, parsed.name);
@@ -97,44 +100,82 @@ bool RunLayout(GameState& state, GameServices& services, const std::string& path
 }
 
 bool RunShpLayout(GameState& state, GameServices& services, const std::string& path) {
-  platform::FileRead file;
-  if (!ReadLayoutFile(services, path, file)) return false;
-  ParsedLayout parsed = ParseShp(file.bytes);
-  if (parsed.outcome != ParsedLayout::Outcome::Ok) {
-    RefuseLayout(services, path, parsed.fault);
+  return RunLayoutFile(state, services, path, {});
+}
+
+bool RunLayoutFile(GameState& state, GameServices& services, const std::string& path,
+                   const std::string& map) {
+  LayoutFileRead file;
+  if (!ReadLayouts(services, path, file)) return false;
+  const ParsedLayout* parsed = FindMap(file.layouts, map);
+  if (!parsed) {
+    RefuseLayout(services, path, "it holds no map named \"" + map + "\"");
     return false;
   }
-  LayoutLoaded(state, services, parsed.cells, path);
+  if (parsed->outcome != ParsedLayout::Outcome::Ok) {
+    RefuseLayout(services, path, FaultOf(*parsed));
+    return false;
+  }
+  LayoutLoaded(state, services, parsed->cells, parsed->name);
   return true;
 }
 
-bool LoadlayoutClick(GameState& state, GameServices& services, int entry) {
+namespace {
+
+bool RunSource(GameState& state, GameServices& services, const LayoutSource& source) {
+  if (IsShpEntry(source.path)) return RunShpLayout(state, services, source.path);
+  if (source.path.ends_with(".lay")) return RunLayout(state, services, source.path);
+  return RunLayoutFile(state, services, source.path, source.map);
+}
+
+} // namespace
+
+bool LoadLayoutAs(GameState& state, GameServices& services, int entry, const LayoutSource& source) {
   LayoutState& layouts = state.layouts;
-  if (entry < 1 || entry > layouts.LayoutCount()) return false;
   CurrentLayout before = CurrentLayout::Of(layouts);
-  layouts.LayoutPath = layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1] + ".lay";
+  layouts.LayoutPath = source.path;
   layouts.LayoutIndex = entry;
   layouts.CheckedEntry = entry;
-  if (RunLayout(state, services, layouts.LayoutPath)) return true;
+  if (RunSource(state, services, source)) return true;
   before.Restore(layouts);
   return false;
 }
 
-bool LoadShplayoutClick(GameState& state, GameServices& services, int entry) {
+bool RunStartLayout(GameState& state, GameServices& services) {
   LayoutState& layouts = state.layouts;
+  LayoutSource source{layouts.LayoutPath, {}};
+  if (layouts.CheckedEntry >= 1 && layouts.CheckedEntry <= layouts.LayoutCount())
+    if (LayoutSource checked = SourceOfEntry(layouts, layouts.CheckedEntry);
+        checked.path == source.path)
+      source = checked;
+  layouts.StartupLoading = true;
+  const bool loaded = RunSource(state, services, source);
+  layouts.StartupLoading = false;
+  return loaded;
+}
+
+bool LoadlayoutClick(GameState& state, GameServices& services, int entry) {
+  const LayoutState& layouts = state.layouts;
   if (entry < 1 || entry > layouts.LayoutCount()) return false;
-  CurrentLayout before = CurrentLayout::Of(layouts);
-  layouts.LayoutPath = layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1];
-  layouts.LayoutIndex = entry;
-  layouts.CheckedEntry = entry;
-  if (RunShpLayout(state, services, layouts.LayoutPath)) return true;
-  before.Restore(layouts);
-  return false;
+  return LoadLayoutAs(state, services, entry,
+                      {layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1] + ".lay", {}});
+}
+
+bool LoadShplayoutClick(GameState& state, GameServices& services, int entry) {
+  const LayoutState& layouts = state.layouts;
+  if (entry < 1 || entry > layouts.LayoutCount()) return false;
+  return LoadLayoutAs(state, services, entry,
+                      {layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1], {}});
 }
 
 bool SaveLayout(GameState& state, GameServices& services) {
   LayoutState& layouts = state.layouts;
   platform::Ui& ui = services.ui();
+  // A layout read from a file of another format is saved under a name of the player's choice:
+  // writing next to it as "name.shp.lay" would hide the edit behind a name nobody looks for.
+  if (layouts.LayoutPath != "Temporary" && !layouts.LayoutPath.ends_with(".lay") &&
+      platform::FileExists(layouts.LayoutPath))
+    layouts.LayoutPath.clear();
   if (layouts.LayoutPath.empty())
     layouts.LayoutPath =
         ui.AskSaveFileName("Please choose a name for your layout file",

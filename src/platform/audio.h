@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -16,8 +17,13 @@ public:
   // Starts the effect `name`, cutting off an effect still playing. An unknown name is ignored.
   virtual void PlayEffect(const std::string& name) = 0;
 
+  // Music files are kilobytes to a few megabytes. A track is read whole before it plays, on the
+  // window's thread, so a larger file is refused unread: it would hold the window for seconds.
+  static constexpr std::uintmax_t MaxTrackBytes = 16u << 20;
+
   // Stops the current track and starts the file at `path` from its beginning; with `loop` it
-  // repeats by itself and never ends. False when the file cannot be played (nothing plays then).
+  // repeats by itself and never ends. False when the file cannot be played (nothing plays then),
+  // among them a file larger than MaxTrackBytes.
   virtual bool PlayMusic(const std::string& path, bool loop) = 0;
   // Plays the current track again from its beginning.
   virtual void RestartMusic() = 0;

@@ -22,7 +22,9 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   }
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
-    result.error = std::strerror(errno);
+    const int reason = errno;
+    result.error = std::strerror(reason);
+    result.missing = reason == ENOENT || reason == ENOTDIR;
     return result;
   }
   // Read at most one byte past the limit: enough to know the file is too large without

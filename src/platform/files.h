@@ -8,8 +8,9 @@ namespace platform {
 
 struct FileRead {
   bool ok = false;
-  std::string bytes; // the whole file when ok
-  std::string error; // a short reason for the player when not ok
+  std::string bytes;    // the whole file when ok
+  std::string error;    // a short reason for the player when not ok
+  bool missing = false; // not ok because nothing is there, as opposed to a file not readable
 };
 
 // Reads a whole file, refusing it unread when it is larger than maxBytes, so a huge or

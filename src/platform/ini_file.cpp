@@ -53,7 +53,10 @@ IniFile IniFile::Parse(std::string_view text) {
 
 IniFile IniFile::Load(const std::string& path) {
   const FileRead file = ReadWholeFile(path, MaxFileBytes);
-  return file.ok ? Parse(file.bytes) : IniFile{};
+  if (file.ok) return Parse(file.bytes);
+  IniFile empty;
+  if (!file.missing) empty.readError_ = file.error;
+  return empty;
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {

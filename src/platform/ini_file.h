@@ -19,8 +19,12 @@ public:
   static constexpr std::size_t MaxValueLength = 4096;
 
   static IniFile Parse(std::string_view text);
-  // A missing, unreadable or oversized file gives an empty file.
+  // A missing file gives an empty file. So does one that is there but cannot be read (no right
+  // to read it, larger than MaxFileBytes, a folder), and ReadError then says why: such a file may
+  // hold what the player wants kept, so it must not be written over.
   static IniFile Load(const std::string& path);
+  // Why the file could not be loaded; empty when it was read or is not there at all.
+  const std::string& ReadError() const { return readError_; }
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
@@ -54,6 +58,7 @@ private:
   const std::string* Find(std::string_view section, std::string_view key) const;
 
   std::vector<Section> sections_;
+  std::string readError_;
 };
 
 } // namespace platform

@@ -29,6 +29,7 @@ struct MenuItem {
 struct ToolItem {
   int command = 0; // runs and mirrors the menu item with this id
   std::string caption;
+  std::string hint;     // the tip while the pointer rests on the button; empty: the caption
   std::string icon;     // a freedesktop theme icon name
   std::string fallback; // a built-in picture, shown when the theme has no such icon
   // The menu items of the command and its pop-up entries show the button's picture too.
@@ -173,6 +174,9 @@ public:
   // The board picture; the window wraps its pixels without a copy, so it must outlive the window
   // and never be resized.
   virtual void SetBoardPicture(Bitmap& game) = 0;
+  // The board's clean background, wrapped like the board picture: where the window is larger
+  // than the board, it goes on around the board, scaled as the board is.
+  virtual void SetBackgroundPicture(Bitmap& background) = 0;
   // Part of the board picture changed: it is on screen before this returns.
   virtual void ShowBoard(Rect changed) = 0;
   // One frame of an animation: what was shown reaches the display, and the next frame is drawn

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/settings.h"
+
 namespace records {
 
 namespace {
@@ -27,8 +29,10 @@ std::string RankKey(int rank) {
   return "Rank" + std::to_string(rank);
 }
 
-void HallFile::Read(HallOfFame& hall, const std::vector<std::string>& layoutNames) {
+std::string HallFile::Read(HallOfFame& hall, const std::vector<std::string>& layoutNames) {
   ReadFrom(platform::IniFile::Load(path_), hall, layoutNames);
+  const std::string& reason = file_.ReadError();
+  return reason.empty() ? std::string() : shell::UnableToReadMessage(path_, reason);
 }
 
 void HallFile::ReadFrom(platform::IniFile file, HallOfFame& hall,
@@ -54,6 +58,10 @@ void HallFile::WriteTable(const HallOfFame& hall, int slot, const std::string& s
 }
 
 std::string HallFile::Save(const HallOfFame& hall, const std::vector<std::string>& layoutNames) {
+  if (!file_.ReadError().empty()) {
+    lastSaveFailed_ = true;
+    return {};
+  }
   for (int slot = 1; slot <= LayoutSlots(layoutNames); ++slot) {
     const std::string section = SectionName(slot, layoutNames);
     if (section.empty()) continue; // a name of blanks only has no section to be kept under
@@ -66,7 +74,7 @@ std::string HallFile::Save(const HallOfFame& hall, const std::vector<std::string
   lastSaveFailed_ = !file_.Save(path_).empty();
   if (!lastSaveFailed_ || failureReported_) return {};
   failureReported_ = true;
-  return "Unable to write to " + path_;
+  return shell::UnableToWriteMessage(path_);
 }
 
 } // namespace records

@@ -21,8 +21,10 @@ public:
   explicit HallFile(std::string path) : path_(std::move(path)) {}
 
   // Loads the file and reads the table of every known layout (menu order) and of the nine
-  // games. What is missing or damaged reads as empty entries.
-  void Read(HallOfFame& hall, const std::vector<std::string>& layoutNames);
+  // games. What is missing or damaged reads as empty entries. A file that is there but cannot
+  // be read is never written over, for it may hold every record the player made: returns the
+  // message for the player then ("Unable to read ..."), else empty.
+  std::string Read(HallOfFame& hall, const std::vector<std::string>& layoutNames);
   // Reads from text already in memory, as Read does from the file.
   void ReadFrom(platform::IniFile file, HallOfFame& hall,
                 const std::vector<std::string>& layoutNames);
@@ -30,7 +32,8 @@ public:
   // Writes the tables into the file: a layout with no entry has its section erased, the nine
   // game sections are always written whole. The file is replaced atomically. Returns the
   // message for the player the first time a save fails ("Unable to write to ..."), else empty:
-  // a folder that cannot be written is reported once, and play goes on.
+  // a folder that cannot be written is reported once, and play goes on. A file that could not
+  // be read is left as it is, without a word: Read has told the player.
   std::string Save(const HallOfFame& hall, const std::vector<std::string>& layoutNames);
   // The last save failed (or none was tried yet after a failure).
   bool LastSaveFailed() const { return lastSaveFailed_; }

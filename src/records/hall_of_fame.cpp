@@ -95,6 +95,16 @@ std::string SectionName(int slot, const std::vector<std::string>& layoutNames) {
   std::string section;
   for (char c : layoutNames[slot - 1])
     if (c != ' ') section += c;
+  // Section names match without regard to case, as the file is read.
+  const auto sameName = [&section](const GameTable& g) {
+    return std::equal(section.begin(), section.end(), g.section.begin(), g.section.end(),
+                      [](char a, char b) {
+                        return std::tolower(static_cast<unsigned char>(a)) ==
+                               std::tolower(static_cast<unsigned char>(b));
+                      });
+  };
+  if (std::any_of(GameTables.begin(), GameTables.end(), sameName))
+    return std::string(LayoutPrefix) + section;
   return section;
 }
 

@@ -47,7 +47,14 @@ bool IsHallSlot(int slot);
 bool IsLayoutSlot(int slot);
 TableKind KindOf(int slot); // Timed for layouts
 bool HigherIsBetter(int slot);
-// A layout's name with every blank removed, or a game table's section; empty for no table.
+// A layout whose name without blanks is a game table's section ("Slider", "Clicks 3") would
+// share that section, and whichever table is written last would wipe the other. Its section is
+// this prefix and its name without blanks instead ("Layout Slider"): no layout's section has a
+// blank, so none can take it, and the game's table stays where every reader of the file looks.
+inline constexpr std::string_view LayoutPrefix = "Layout ";
+
+// A layout's name with every blank removed (see LayoutPrefix), or a game table's section; empty
+// for no table.
 std::string SectionName(int slot, const std::vector<std::string>& layoutNames);
 
 // Columns 1-8 of a record.

@@ -16,6 +16,8 @@ constexpr platform::Rect SelectedFaceRect{52, 256, 92, 306};
 constexpr platform::Rect HintFaceRect{98, 256, 138, 306};
 constexpr platform::Rect OutlineMaskRect{138, 256, 184, 312};
 constexpr int MaskOffsetY = 312;
+// The least a tileset bitmap must hold: the last column of pictures and the last row of masks.
+constexpr int TilesetWidth = 369, TilesetHeight = 567;
 
 // The face box of a picture in the tileset bitmap: 40x50 cells on a 41x51 grid.
 platform::Rect FaceBox(int picture);

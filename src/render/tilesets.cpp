@@ -1,6 +1,7 @@
 #include "render/tilesets.h"
 
 #include <array>
+#include <string>
 
 #include "platform/files.h"
 #include "platform/picture_file.h"
@@ -16,6 +17,14 @@ constexpr std::array<std::string_view, 9> Digits{"1", "2", "3", "4", "5", "6", "
 constexpr int SuitPictures = 27;
 
 const platform::Font LabelFont{"Small Fonts", 6, false, false};
+
+// A picture smaller than a tileset would leave the tiles blank where it ends.
+std::string TooSmall(const platform::Bitmap& picture) {
+  if (picture.Width() >= TilesetWidth && picture.Height() >= TilesetHeight) return {};
+  return "the picture is " + std::to_string(picture.Width()) + "x" +
+         std::to_string(picture.Height()) + " pixels, and a tileset needs " +
+         std::to_string(TilesetWidth) + "x" + std::to_string(TilesetHeight);
+}
 
 } // namespace
 
@@ -50,9 +59,9 @@ void Tilesets::Load1Click(int index) {
     if (!platform::FileExists(path)) return Load1Click(PictureMenu::FromDisk);
   }
   platform::DecodedPicture picture = platform::ReadPictureFile(path, false);
-  if (!picture.ok) {
-    services_.ui().ShowMessage("Unable to load the tileset \"" + path + "\": " + picture.error +
-                               ".");
+  if (const std::string refusal = picture.ok ? TooSmall(picture.bitmap) : picture.error;
+      !refusal.empty()) {
+    services_.ui().ShowMessage("Unable to load the tileset \"" + path + "\": " + refusal + ".");
     return;
   }
   menu.checked = index;

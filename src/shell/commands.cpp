@@ -167,18 +167,23 @@ const std::array Table{
 };
 
 constexpr std::array Toolbar{
-    ToolbarButton{CommandId::LastPlayedGame, "New", "document-new", "tool_new.png"},
-    ToolbarButton{CommandId::Back, "Back", "edit-undo", "tool_back.png"},
-    ToolbarButton{CommandId::Hint, "Hint", "help-contents", "tool_hint.png"},
-    ToolbarButton{CommandId::Shuffle, "Shuffle", "view-refresh", "tool_shuffle.png"},
-    ToolbarButton{CommandId::Pause, "Pause", "media-playback-pause", "tool_pause.png", true,
+    ToolbarButton{CommandId::LastPlayedGame, "New", "", "document-new", "tool_new.png"},
+    ToolbarButton{CommandId::Back, "Back", "Undo move", "edit-undo", "tool_back.png"},
+    ToolbarButton{CommandId::Hint, "Hint", "Show possible moves", "help-contents", "tool_hint.png"},
+    ToolbarButton{CommandId::Shuffle, "Shuffle", "Shuffle tiles", "view-refresh",
+                  "tool_shuffle.png"},
+    ToolbarButton{CommandId::Pause, "Pause", "", "media-playback-pause", "tool_pause.png", true,
                   "media-playback-start", "tool_play.png"},
-    ToolbarButton{CommandId::SetMusic, "Music", "audio-x-generic", "tool_music.png", false},
-    ToolbarButton{CommandId::SelectLayout, "Layout", "view-grid", "tool_layout.png"},
-    ToolbarButton{CommandId::HelpContents, "Help", "help-browser", "tool_help.png", false},
-    ToolbarButton{CommandId::About, "About", "help-about", "tool_about.png"},
-    ToolbarButton{CommandId::HallOfFame, "Hall", "emblem-favorite", "tool_hall.png"},
-    ToolbarButton{CommandId::Exit, "Exit", "application-exit", "tool_exit.png"},
+    ToolbarButton{CommandId::SetMusic, "Music", "Pause music", "audio-x-generic", "tool_music.png",
+                  false},
+    ToolbarButton{CommandId::SelectLayout, "Layout", "Choose new layout", "view-grid",
+                  "tool_layout.png"},
+    ToolbarButton{CommandId::HelpContents, "Help", "Help :)", "help-browser", "tool_help.png",
+                  false},
+    ToolbarButton{CommandId::About, "About", "", "help-about", "tool_about.png"},
+    ToolbarButton{CommandId::HallOfFame, "Hall", "Best of the best :)", "emblem-favorite",
+                  "tool_hall.png"},
+    ToolbarButton{CommandId::Exit, "Exit", "", "application-exit", "tool_exit.png"},
 };
 
 constexpr std::array Popup{

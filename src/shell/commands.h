@@ -177,6 +177,7 @@ void ApplyMark(const Command& command, engine::Options& options);
 struct ToolbarButton {
   CommandId command;
   std::string_view caption;
+  std::string_view hint;     // shown while the pointer rests on the button; empty: the caption
   std::string_view icon;     // a freedesktop icon name
   std::string_view fallback; // our own picture among the built-in files, for desktops without
                              // an icon theme

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <set>
+
+#include "engine/layout_reader.h"
 
 namespace shell {
-
-namespace {
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -14,6 +15,8 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
            std::tolower(static_cast<unsigned char>(y));
   });
 }
+
+namespace {
 
 // The extension this program writes is four characters long, dot included.
 constexpr std::size_t ExtensionLength = 4;
@@ -42,6 +45,21 @@ std::vector<std::string> SortedCaptions(std::vector<std::string> names) {
   return captions;
 }
 
+// The layouts one file of another program offers the list: (name, map) pairs. A file we cannot
+// read is still listed, by its file name, so that choosing it tells the player why it fails.
+std::vector<std::pair<std::string, std::string>> ForeignLayoutsOf(const std::string& folder,
+                                                                  const std::string& fileName) {
+  const std::string byFileName = engine::NameFromFileName(fileName);
+  if (!fileName.ends_with(engine::MapFileExtension)) return {{byFileName, ""}};
+  const engine::LayoutFileRead read = engine::ReadLayoutFile(folder + "/" + fileName);
+  std::vector<std::pair<std::string, std::string>> maps;
+  std::set<std::string> seen;
+  for (const engine::ParsedLayout& map : read.layouts)
+    if (!map.name.empty() && seen.insert(map.name).second) maps.emplace_back(map.name, map.name);
+  if (maps.empty()) maps.emplace_back(byFileName, "");
+  return maps;
+}
+
 } // namespace
 
 std::vector<std::string> ScanFileNames(const std::string& folder,
@@ -66,6 +84,32 @@ std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
     return std::equal(end.begin(), end.end(), extension.begin(),
                       [](char have, char want) { return want == '?' || have == want; });
   }));
+}
+
+LayoutListing ScanLayouts(const std::string& folder) {
+  LayoutListing listing;
+  // Names that hold ".lay" have always been ours; "x.layout" is another program's.
+  listing.captions = SortedCaptions(FileNamesWhere(folder, [](const std::string& name) {
+    return name.find(".lay") != std::string::npos && !engine::IsForeignLayoutFile(name);
+  }));
+  listing.shpNames = ScanFileNames(folder, {".shp"});
+
+  std::vector<std::string> files = FileNamesWhere(
+      folder, [](const std::string& name) { return engine::IsForeignLayoutFile(name); });
+  std::sort(files.begin(), files.end());
+  std::set<std::string> taken(listing.captions.begin(), listing.captions.end());
+  taken.insert(listing.shpNames.begin(), listing.shpNames.end());
+  for (const std::string& file : files)
+    for (auto& [caption, map] : ForeignLayoutsOf(folder, file)) {
+      // Two entries of one name would share a menu caption and a hall-of-fame table.
+      if (taken.count(caption)) caption += " (" + file + ")";
+      if (!taken.insert(caption).second) continue;
+      listing.foreign.push_back({caption, file, map});
+    }
+  for (const engine::ForeignEntry& entry : listing.foreign)
+    listing.captions.push_back(entry.caption);
+  std::stable_sort(listing.captions.begin(), listing.captions.end(), LessIgnoringCase);
+  return listing;
 }
 
 } // namespace shell

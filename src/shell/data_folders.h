@@ -5,7 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/game_state.h"
+
 namespace shell {
+
+// The order of every list of names the player sees: by caption, without regard to case.
+bool LessIgnoringCase(const std::string& a, const std::string& b);
 
 // The captions of the files in `folder` whose names contain one of `markers` (case-sensitive,
 // so "Clouds.JPG" is not a ".jpg"): each name without its last four characters, sorted without
@@ -22,5 +27,18 @@ std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
 // the folder lists them.
 std::vector<std::string> ScanFileNames(const std::string& folder,
                                        std::initializer_list<std::string_view> markers);
+
+// The files of a Layouts folder as the layout list takes them.
+struct LayoutListing {
+  // The captions of our ".lay" files and the entries of other programs' files, sorted together
+  // without regard to case: other programs' layouts are listed like ours.
+  std::vector<std::string> captions;
+  std::vector<std::string> shpNames; // whole ".shp" file names, in folder order
+  // Where each entry of another program's file comes from, in the files' own order. A map file
+  // gives an entry per map, named by the map; a caption that is taken already gets the file name
+  // in brackets after it.
+  std::vector<engine::ForeignEntry> foreign;
+};
+LayoutListing ScanLayouts(const std::string& folder);
 
 } // namespace shell

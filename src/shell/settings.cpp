@@ -114,24 +114,39 @@ platform::IniFile WriteSettings(const engine::Options& options, const SettingsVa
   return file;
 }
 
-std::string SaveSettings(const std::string& path, const engine::Options& options,
-                         const SettingsValues& values) {
+std::string SettingsFile::Read(int screenWidth, engine::Options& options, SettingsValues& values) {
+  const platform::IniFile file = platform::IniFile::Load(path_);
+  ReadSettings(file, screenWidth, options, values);
+  unreadable_ = !file.ReadError().empty();
+  return unreadable_ ? UnableToReadMessage(path_, file.ReadError()) : std::string();
+}
+
+std::string SettingsFile::Save(const engine::Options& options, const SettingsValues& values) const {
+  if (unreadable_) return {};
+  const platform::IniFile stored = platform::IniFile::Load(path_);
+  if (!stored.ReadError().empty()) return UnableToReadMessage(path_, stored.ReadError());
   platform::IniFile file = WriteSettings(options, values);
-  const platform::IniFile stored = platform::IniFile::Load(path);
   const std::string_view orchid = OrchidSetting().key;
   if (stored.HasKey(SettingsSection, orchid))
     file.WriteString(SettingsSection, orchid, stored.ReadString(SettingsSection, orchid, ""));
-  return file.Save(path);
+  return file.Save(path_).empty() ? std::string() : UnableToWriteMessage(path_);
 }
 
-std::string SaveOrchid(const std::string& path, bool altGirls) {
-  platform::IniFile file = platform::IniFile::Load(path);
+std::string SettingsFile::SaveOrchid(bool altGirls) const {
+  // The rest of the file is kept as it is read now, so a file unreadable at start is no matter.
+  platform::IniFile file = platform::IniFile::Load(path_);
+  if (!file.ReadError().empty()) return UnableToReadMessage(path_, file.ReadError());
   file.WriteBool(SettingsSection, OrchidSetting().key, altGirls);
-  return file.Save(path);
+  return file.Save(path_).empty() ? std::string() : UnableToWriteMessage(path_);
 }
 
 std::string UnableToWriteMessage(std::string_view file) {
   return "Unable to write to " + std::string(file);
+}
+
+std::string UnableToReadMessage(std::string_view file, std::string_view reason) {
+  return "Unable to read " + std::string(file) + " (" + std::string(reason) +
+         "). The file is left as it is, and nothing is saved into it this time.";
 }
 
 std::string LaunchCountText(int launchCount) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/layout_loading.h"
+#include "engine/layout_entries.h"
 #include "platform/files.h"
 
 namespace shell {
@@ -21,8 +21,10 @@ int& CurrentLayoutNumber(engine::GameState& state) {
 } // namespace
 
 bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCaptions,
-                       const std::vector<std::string>& shpNames) {
+                       const std::vector<std::string>& shpNames,
+                       std::vector<engine::ForeignEntry> foreign) {
   engine::LayoutState& layouts = state.layouts;
+  layouts.ForeignLayouts = std::move(foreign);
   const int layCount = static_cast<int>(layCaptions.size());
   // The ".shp" entries count too: a player who chose one finds it again at the next start.
   const int listed = layCount + static_cast<int>(shpNames.size());
@@ -41,7 +43,9 @@ bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCap
 
   int d = std::min(CurrentLayoutNumber(state), count);
   std::string path;
-  if (d >= 1) {
+  if (d >= 1 && engine::FindForeignEntry(layouts, layouts.LayoutNames[d - 1])) {
+    path = engine::SourceOfEntry(layouts, d).path;
+  } else if (d >= 1) {
     path = layouts.LayoutsFolder() + layouts.LayoutNames[d - 1];
     if (platform::FileExists(path + ".lay")) path += ".lay";
     if (platform::FileExists(path + ".shp")) path += ".shp";
@@ -50,9 +54,7 @@ bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCap
   }
   if (d < 1 || !platform::FileExists(path)) {
     d = 1;
-    path = layouts.LayoutsFolder() + layouts.LayoutNames[0];
-    // A ".shp" entry carries its extension already; adding ".lay" would name no file.
-    if (!engine::IsShpEntry(path)) path += ".lay";
+    path = engine::SourceOfEntry(layouts, 1).path;
   }
   layouts.LayoutPath = path;
   layouts.CheckedEntry = d;

@@ -11,8 +11,10 @@ namespace shell {
 // layout number that points nowhere the "Traditional" layout, and decides the layout the program
 // starts on: LayoutPath and CheckedEntry are set, and the current layout number (LayoutIndex, or
 // LastBoard while a game code is current) is kept within the list. False when there is no
-// layout at all.
+// layout at all. The captions may hold entries of other programs' files, which `foreign` says
+// where to find (ScanLayouts lists both).
 bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCaptions,
-                       const std::vector<std::string>& shpNames);
+                       const std::vector<std::string>& shpNames,
+                       std::vector<engine::ForeignEntry> foreign = {});
 
 } // namespace shell

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/ini_file.h"
 #include "program_fixture.h"
 #include "support/mode_table.h"
 
@@ -291,6 +292,33 @@ TEST_F(ProgramTest, ACloseDuringAnAnimationWaitsForItsEnd) {
   EXPECT_TRUE(window_.closed);
   EXPECT_EQ(Board().TilesLeft, 142);
   EXPECT_TRUE(fs::exists(folder_.Path() + "Pelmar.ini"));
+}
+
+// Tests run as root, who may read anything: files padded past the reading limit stand for
+// files the player may not read. Each is reported once at start and left as it was at close.
+TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
+  testing_support::ProgramFolder folder;
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const char* name : {"Pelmar.ini", "Hallfame.ini"}) {
+    const std::string path = folder.Folder().Write(name, "[Pelmar]\nCurrentPlayer1=Mia\n");
+    fs::resize_file(path, platform::IniFile::MaxFileBytes + 1);
+    files.emplace_back(path, testing_support::ReadText(path));
+  }
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  ASSERT_TRUE(pelmar.Init(window));
+  pelmar.ShowMainWindow();
+  window.Close();
+  ASSERT_TRUE(window.closed);
+  const std::vector<std::string>& messages = window.scriptedUi.messages;
+  ASSERT_EQ(messages.size(), 2u);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const auto& [path, before] = files[i];
+    EXPECT_TRUE(messages[i].starts_with("Unable to read " + path)) << messages[i];
+    EXPECT_EQ(testing_support::ReadText(path), before) << path;
+  }
 }
 
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {

@@ -51,6 +51,7 @@ TEST_F(ToolbarWithoutThemeTest, ButtonsAndTheirMenuItemsShowOurPictures) {
     QAction* button = Window().Button(id);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(Picture(button->icon()), BuiltIn(b.fallback));
+    EXPECT_EQ(button->toolTip().toStdString(), b.hint.empty() ? b.caption : b.hint);
     QAction* item = Window().Action(id);
     ASSERT_NE(item, nullptr);
     if (b.menuGlyph)

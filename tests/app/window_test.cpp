@@ -2,12 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
+#include <functional>
 
 #include "app/pelmar.h"
 #include "engine/free_rule.h"
@@ -17,6 +23,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using window_testing::WindowTest;
 
 using platform::qt::BoardFit;
@@ -79,6 +86,111 @@ TEST_F(WindowTest, TheWidgetShowsTheBoardPicture) {
   for (const auto& [x, y] : {std::pair{10, 10}, {352, 234}, {200, 300}, {600, 100}}) {
     const QPoint at(static_cast<int>(fit.WidgetX(x)), static_cast<int>(fit.WidgetY(y)));
     EXPECT_TRUE(platform::SameColour(shown.pixel(at), game.Pixel(x, y))) << x << "," << y;
+  }
+}
+
+// Wherever the window leaves room around the board, the board's background goes on there,
+// meeting each edge of the board with the colour the board has at that edge.
+TEST_F(WindowTest, TheBackgroundFillsTheRoomAroundTheBoard) {
+  platform::Bitmap& background = pelmar_.Pictures().BackgroundBitmap;
+  const std::uint32_t left = platform::Rgb(200, 0, 0), right = platform::Rgb(0, 0, 200);
+  for (int y = 0; y < background.Height(); ++y)
+    for (int x = 0; x < background.Width(); ++x)
+      background.SetPixel(x, y, x < background.Width() / 2 ? left : right);
+  // Room beside the board and the panel, then above and below them.
+  for (const auto& [width, height] : {std::pair{1600, 700}, {800, 1100}}) {
+    SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+    Window().resize(width, height);
+    QApplication::processEvents();
+    pelmar_.ShowEmptyBoard();
+    platform::qt::BoardWidget& board = Window().Board();
+    const QImage shown = board.grab().toImage();
+    const BoardFit fit = board.Fit();
+    const int beside = fit.left / 2,
+              besidePanel = (board.SidePanelRect().right() + board.width()) / 2;
+    const int above = fit.top / 2, below = (fit.top + fit.height + board.height()) / 2;
+    const int middle = fit.top + fit.height / 2, centre = fit.left + fit.width / 2;
+    const bool wide = width > height;
+    ASSERT_GT(wide ? fit.left : fit.top, 20) << "room around the board";
+    const std::vector<std::tuple<int, int, std::uint32_t>> points =
+        wide ? std::vector{std::tuple{beside, middle, left}, {besidePanel, middle, right}}
+             : std::vector{std::tuple{centre - 20, above, left},
+                           {centre + 20, above, right},
+                           {centre - 20, below, left}};
+    for (const auto& [x, y, colour] : points)
+      EXPECT_TRUE(platform::SameColour(shown.pixel(x, y), colour)) << x << "," << y;
+  }
+}
+
+// The files that the dialog of a "Load from disk" command lists, read while it is open; then the
+// dialog is cancelled. `wanted` files are waited for, as the dialog lists the folder in the
+// background.
+QStringList FilesListed(QAction& command, int wanted) {
+  QStringList names;
+  QTimer::singleShot(0, [&names, wanted] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const auto* model = dialog->findChild<QFileSystemModel*>();
+    const QModelIndex folder = model->index(dialog->directory().absolutePath());
+    const auto files = [&] {
+      QStringList listed;
+      for (int row = 0; row < model->rowCount(folder); ++row)
+        if (!model->isDir(model->index(row, 0, folder)))
+          listed << model->index(row, 0, folder).data().toString();
+      return listed;
+    };
+    static_cast<void>(QTest::qWaitFor([&] { return files().size() >= wanted; }, 5000));
+    names = files();
+    dialog->reject();
+  });
+  command.trigger();
+  names.sort();
+  return names;
+}
+
+TEST_F(WindowTest, LoadFromDiskListsEveryPictureTheMenusOffer) {
+  struct Case {
+    shell::CommandId command;
+    const char* folder;
+  } cases[] = {{shell::CommandId::LoadBackgroundFromDisk, "Backgrounds"},
+               {shell::CommandId::LoadTilesetFromDisk, "Tilesets"}};
+  for (const Case& c : cases) {
+    QStringList shipped;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder_.Path() + c.folder))
+      shipped << QString::fromStdString(e.path().filename().string());
+    shipped.sort();
+    const QStringList listed =
+        FilesListed(*Window().Action(static_cast<int>(c.command)), shipped.size());
+    EXPECT_EQ(listed.join(", ").toStdString(), shipped.join(", ").toStdString()) << c.folder;
+  }
+}
+
+// Messages, questions and the result window open over the middle of the main window, wherever
+// it stands on the screen.
+TEST_F(WindowTest, DialogsOpenOverTheMiddleOfTheWindow) {
+  Window().resize(560, 420);
+  Window().move(0, 0);
+  QApplication::processEvents();
+  const QPoint middle = Window().frameGeometry().center();
+  ASSERT_NE(middle, Window().screen()->availableGeometry().center());
+  const std::function<void()> dialogs[] = {
+      [this] { pelmar_.ui().ShowMessage("Here ?"); },
+      [this] { static_cast<void>(pelmar_.ui().AskOkCancel("Please confirm...", "Here ?")); },
+      [this] {
+        Window().ShowResult({"Board finished !", {"Congratulations !"}, "Thank you !"});
+      },
+  };
+  for (const std::function<void()>& open : dialogs) {
+    QRect at;
+    QTimer::singleShot(0, [&at] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) {
+        at = dialog->frameGeometry();
+        dialog->close();
+      }
+    });
+    open();
+    ASSERT_FALSE(at.isEmpty());
+    EXPECT_LE((at.center() - middle).manhattanLength(), 2) << at.x() << "," << at.y();
   }
 }
 

@@ -240,6 +240,90 @@ TEST(RunShpLayout, NamesTheLayoutByThePathItWasGiven) {
   EXPECT_EQ(s.state->status.StatusMessage, Selected(path));
 }
 
+// Every kind of entry plays through the one entry point, each named as its format names it.
+TEST(LoadLayoutEntry, PlaysEveryKindOfEntry) {
+  Scene s;
+  s.Copy(TestLayout("eight.lay"), "Eight.lay");
+  s.Copy(TestLayout("shape.shp"), "shape.shp");
+  s.Copy(TestLayout("pyramid.layout"), "pyramid.layout");
+  s.Copy(TestLayout("twins.map"), "twins.map");
+  auto& l = s.state->layouts;
+  l.LayoutNames = {"Bridge & Tower", "Eight", "Plain", "pyramid", "shape.shp"};
+  l.ForeignLayouts = {{"pyramid", "pyramid.layout", ""},
+                      {"Bridge & Tower", "twins.map", "Bridge & Tower"},
+                      {"Plain", "twins.map", "Plain"}};
+  struct Case {
+    int entry;
+    std::string name, file;
+    int tiles;
+  } cases[] = {{3, "Plain", "twins.map", 4},
+               {1, "Bridge & Tower", "twins.map", 12},
+               {4, "pyramid", "pyramid.layout", 16},
+               {2, "Eight", "Eight.lay", 8},
+               {5, s.Folder() + "shape.shp", "shape.shp", 144}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(engine::LoadLayoutEntry(*s.state, s.services, c.entry)) << c.name;
+    EXPECT_EQ(l.LayoutName, c.name);
+    EXPECT_EQ(l.LayoutPath, s.Folder() + c.file);
+    EXPECT_EQ(l.LayoutIndex, c.entry);
+    EXPECT_EQ(l.CheckedEntry, c.entry);
+    EXPECT_EQ(s.state->status.StatusMessage, Selected(c.name));
+    EXPECT_EQ(s.state->board.TilesLeft, c.tiles) << c.name;
+  }
+  EXPECT_TRUE(s.messages().empty());
+
+  // At the next start the map of the checked entry is read again, without a game.
+  l.CheckedEntry = 3;
+  l.LayoutPath = s.Folder() + "twins.map";
+  ASSERT_TRUE(engine::RunStartLayout(*s.state, s.services));
+  EXPECT_EQ(l.LayoutName, "Plain");
+  EXPECT_EQ(s.state->status.StatusMessage, engine::StartupBanner);
+  EXPECT_FALSE(l.StartupLoading);
+
+  // A map that left its file since the list was made is refused, and the layout stays.
+  s.Put("twins.map", "<mahjongg><map name='Other'><tile x='0' y='0'/></map></mahjongg>");
+  EXPECT_FALSE(engine::LoadLayoutEntry(*s.state, s.services, 1));
+  ASSERT_EQ(s.messages().size(), 1u);
+  EXPECT_TRUE(Mentions(s.messages()[0], "no map named \"Bridge & Tower\"")) << s.messages()[0];
+  EXPECT_EQ(l.LayoutIndex, 5);
+}
+
+TEST(LoadLayoutFromDisk, ListedFilesPlayAsTheirEntryOthersOutsideTheList) {
+  Scene s;
+  s.Put("pair.map", "<mahjongg><map name='Zen'><tile x='0' y='0'/><tile x='2' y='0'/></map>"
+                    "<map name='Apple'><tile x='0' y='0'/></map></mahjongg>");
+  auto& l = s.state->layouts;
+  l.LayoutNames = {"Apple", "Zen", "Traditional"};
+  l.ForeignLayouts = {{"Zen", "pair.map", "Zen"}, {"Apple", "pair.map", "Apple"}};
+  auto& dialog = s.services.scriptedUi().openFileNames;
+
+  EXPECT_FALSE(engine::LoadLayoutFromDisk(*s.state, s.services)); // cancelled
+  EXPECT_EQ(s.services.scriptedUi().questions.size(), 1u);
+
+  // The first map of a listed file plays as the entry the list gave it, wherever sorting put it.
+  dialog.push_back(s.Folder() + "pair.map");
+  ASSERT_TRUE(engine::LoadLayoutFromDisk(*s.state, s.services));
+  EXPECT_EQ(l.LayoutIndex, 2);
+  EXPECT_EQ(l.LayoutName, "Zen");
+
+  // A file from elsewhere plays as no entry, so its results land in no layout's table.
+  dialog.push_back(TestLayout("pyramid.layout"));
+  ASSERT_TRUE(engine::LoadLayoutFromDisk(*s.state, s.services));
+  EXPECT_EQ(l.LayoutIndex, 0);
+  EXPECT_EQ(l.CheckedEntry, 0);
+  EXPECT_EQ(l.LayoutName, "pyramid");
+  EXPECT_EQ(s.state->board.TilesLeft, 16);
+
+  s.MakeCurrent();
+  const Current before = Current::Of(l);
+  dialog.push_back(s.Put("bad.map", "<mahjongg><map><tile x='1.5' y='0'/></map></mahjongg>"));
+  EXPECT_FALSE(engine::LoadLayoutFromDisk(*s.state, s.services));
+  ASSERT_FALSE(s.messages().empty());
+  EXPECT_TRUE(Mentions(s.messages().back(), "bad.map")) << s.messages().back();
+  EXPECT_TRUE(Mentions(s.messages().back(), "between")) << s.messages().back();
+  EXPECT_TRUE(Current::Of(l) == before);
+}
+
 TEST(SaveLayout, CancelledDialogSavesTemporary) {
   Scene s;
   s.state->layouts.LayoutCells = Scene::Cells(TestLayout("eight.lay"));
@@ -295,6 +379,22 @@ TEST(SaveLayout, KnownNamesAreReusedAndNewOnesAdded) {
     engine::ParsedLayout back = engine::ParseLay(ReadText(l.LayoutPath));
     EXPECT_TRUE(back.cells == l.LayoutCells) << c.label;
     EXPECT_EQ(back.name, "My Castle") << c.label;
+  }
+}
+
+// "Save" on a layout read from a .shp file or another program's file asks for a name instead of
+// writing "name.shp.lay" beside it.
+TEST(SaveLayout, ALayoutFromAnotherFormatIsSavedUnderANewName) {
+  for (const char* file : {"shape.shp", "pyramid.layout"}) {
+    Scene s;
+    s.state->layouts.LayoutCells = Scene::Cells(TestLayout("eight.lay"));
+    s.state->layouts.LayoutPath = s.Copy(TestLayout(file), file);
+    s.services.scriptedUi().saveFileNames.push_back(s.Folder() + "Mine.lay");
+    ASSERT_TRUE(engine::SaveLayout(*s.state, s.services)) << file;
+    EXPECT_EQ(s.services.scriptedUi().questions.size(), 1u) << file;
+    EXPECT_EQ(s.state->layouts.LayoutPath, s.Folder() + "Mine.lay");
+    EXPECT_EQ(ReadText(s.Folder() + file), ReadText(TestLayout(file)));
+    EXPECT_FALSE(fs::exists(s.Folder() + file + ".lay"));
   }
 }
 

@@ -1,9 +1,11 @@
-// Feeds arbitrary bytes to both layout readers and checks what an accepted layout promises.
+// Feeds arbitrary bytes to every layout reader and checks what an accepted layout promises.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "engine/foreign_layouts.h"
 #include "engine/layout_file.h"
+#include "engine/layout_reader.h"
 
 namespace {
 
@@ -25,5 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view text(reinterpret_cast<const char*>(data), size);
   CheckAccepted(engine::ParseLay(text));
   CheckAccepted(engine::ParseShp(text));
+  CheckAccepted(engine::ParseQuarterGrid(text));
+  for (const engine::ParsedLayout& map : engine::ParseLayoutMaps(text)) CheckAccepted(map);
+  // Whatever the content, the reader that a file's name chooses never gives an empty answer.
+  for (const char* path : {"x.layout", "x.map", "x.dat"})
+    if (engine::ParseLayoutText(text, path).empty()) std::abort();
   return 0;
 }

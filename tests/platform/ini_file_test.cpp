@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/test_platform.h"
@@ -73,11 +74,20 @@ TEST(IniFile, LoadsAndSavesFiles) {
   testing_support::TempFolder tmp;
   const std::string path = (tmp.path() / "Pelmar.ini").string();
   EXPECT_FALSE(IniFile::Load(path).HasSection("Pelmar")) << "a missing file is empty";
+  EXPECT_EQ(IniFile::Load(path).ReadError(), "") << "and no error";
   IniFile ini;
   ini.WriteString("Pelmar", "Launches", "3");
   ASSERT_EQ(ini.Save(path), "");
   EXPECT_EQ(IniFile::Load(path).ReadInteger("Pelmar", "Launches", 0), 3);
   EXPECT_NE(ini.Save((tmp.path() / "missing" / "Pelmar.ini").string()), "");
+
+  // Files that are there but cannot be read load empty and say why, so no one writes over them.
+  std::filesystem::resize_file(path, IniFile::MaxFileBytes + 1);
+  for (const std::string& unreadable : {path, tmp.path().string()}) {
+    const IniFile loaded = IniFile::Load(unreadable);
+    EXPECT_FALSE(loaded.HasSection("Pelmar")) << unreadable;
+    EXPECT_NE(loaded.ReadError(), "") << unreadable;
+  }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
@@ -190,6 +191,14 @@ TEST_F(SdlAudioTest, DamagedFilesPlayNothing) {
   audio->RestartMusic();
   EXPECT_FALSE(audio->MusicPlaying());
   EXPECT_FALSE(audio->TakeTrackEnded());
+
+  // A huge file is refused by its size, before the mixer reads it whole.
+  const std::string huge = folder.Write("huge.mid", ShortMidi());
+  std::filesystem::resize_file(huge, std::uintmax_t{2} << 30);
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(audio->PlayMusic(huge, false));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("larger than"), std::string::npos);
+  EXPECT_FALSE(audio->MusicPlaying());
 
   // The synthesiser takes a damaged MIDI file without a word: it is silent and ends at once.
   const std::string nightHead = Builtin("../Musics/Night.mid").substr(0, 20);

@@ -74,7 +74,7 @@ TEST_F(HallSaveTest, WritesLayoutsWithEntriesAndEveryGameSection) {
   HallOfFame hall;
   hall.AddHall(3, 200, 10, "Al Bundy", "07/12/26"); // "The Big One"
   HallFile file(Path());
-  file.Read(hall, Layouts);
+  EXPECT_EQ(file.Read(hall, Layouts), "") << "a missing file is no news";
   hall.AddHall(3, 200, 10, "Al Bundy", "07/12/26");
   EXPECT_EQ(file.Save(hall, Layouts), "");
 
@@ -144,6 +144,50 @@ TEST_F(HallSaveTest, EntrySavedAtOnceSurvivesAKill) {
   HallOfFame next;
   HallFile(Path()).Read(next, Layouts);
   EXPECT_EQ(next.Entry(1, 1), "Quick      77    0 07/12/26");
+}
+
+// A layout named like a game table keeps its own section, and each table survives the other.
+TEST_F(HallSaveTest, ALayoutNamedLikeAGameTableKeepsItsOwnSection) {
+  const std::vector<std::string> layouts = {"Slider", "Clicks 3", "columns", "Arena"};
+  folder_.Write("Hallfame.ini", "[Slider]\nRank1=Fay       420    0 03/11/26\n");
+  HallOfFame hall;
+  HallFile file(Path());
+  file.Read(hall, layouts);
+  EXPECT_EQ(hall.Entry(1030, 1), "Fay       420    0 03/11/26");
+  EXPECT_TRUE(records::IsEmptyEntry(hall.Entry(1, 1))) << "the game's table is not the layout's";
+  const struct { int layout, game; } pairs[] = {{1, 1030}, {2, 1022}, {3, 1040}};
+  for (const auto& p : pairs) {
+    hall.AddHall(p.layout, 100 + p.layout, 0, "Lay", "07/12/26");
+    hall.AddHall(p.game, 200 + p.layout, 0, "Game", "07/12/26");
+  }
+  ASSERT_EQ(file.Save(hall, layouts), "");
+
+  const platform::IniFile saved = platform::IniFile::Load(Path());
+  EXPECT_EQ(saved.ReadString("Layout Slider", "Rank1", ""), "Lay       101    0 07/12/26");
+  EXPECT_EQ(saved.ReadString("Layout Clicks3", "Rank1", ""), "Lay       102    0 07/12/26");
+  EXPECT_EQ(saved.ReadString("Layout columns", "Rank1", ""), "Lay       103    0 07/12/26");
+  HallOfFame again;
+  HallFile(Path()).Read(again, layouts);
+  for (const auto& p : pairs) {
+    EXPECT_EQ(again.Entry(p.layout, 1), hall.Entry(p.layout, 1)) << p.layout;
+    for (int rank = 1; rank <= records::HallRanks; ++rank)
+      EXPECT_EQ(again.Entry(p.game, rank), hall.Entry(p.game, rank)) << p.game << " " << rank;
+  }
+}
+
+// Tests run as root, who may read anything: a file padded past the reading limit stands for
+// one the player may not read. It holds every record all the same.
+TEST_F(HallSaveTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
+  folder_.Write("Hallfame.ini", "[Arena]\nRank1=Ann       125   40 07/12/26\n");
+  std::filesystem::resize_file(Path(), platform::IniFile::MaxFileBytes + 1);
+  const std::string before = ReadText(Path());
+  HallOfFame hall;
+  HallFile file(Path());
+  const std::string told = file.Read(hall, Layouts);
+  EXPECT_EQ(told.rfind("Unable to read " + Path() + " (", 0), 0u) << told;
+  hall.AddHall(2, 100, 0, "Bob", "07/12/26");
+  EXPECT_EQ(file.Save(hall, Layouts), "") << "told once, when it was read";
+  EXPECT_EQ(ReadText(Path()), before);
 }
 
 TEST_F(HallSaveTest, UnwritableFolderIsReportedOnceAndPlayGoesOn) {

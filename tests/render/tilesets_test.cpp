@@ -113,15 +113,27 @@ TEST_F(TilesetsFixture, StartUpCancelEndsWithoutATilesetInsteadOfAskingForever) 
   EXPECT_EQ(SheetPixel(), platform::Rgb(1, 2, 3));
 }
 
-TEST_F(TilesetsFixture, ABrokenFileKeepsTheTilesAndSaysWhy) {
+TEST_F(TilesetsFixture, ABrokenOrTooSmallFileKeepsTheTilesAndSaysWhy) {
+  struct Case {
+    std::string bytes, says;
+  } cases[] = {
+      {"BM not really a bitmap", "Green.bmp"},
+      {SolidBmp(100, 100, 0xFFFFFF), "Green.bmp\": the picture is 100x100 pixels, and a tileset "
+                                     "needs 369x567."},
+      {SolidBmp(368, 567, 0xFFFFFF), "368x567"},
+      {SolidBmp(369, 566, 0xFFFFFF), "369x566"},
+  };
   WriteTileset("Ivory.bmp", 0x102030);
   tilesets.Load1Click(3);
-  tmp.Write("Tilesets/Green.bmp", "BM not really a bitmap");
-  tilesets.Load1Click(2);
-  EXPECT_EQ(tilesets.menu.checked, 3);
-  EXPECT_EQ(SheetPixel(), platform::Rgb(0x10, 0x20, 0x30));
-  ASSERT_EQ(ui().messages.size(), 1u);
-  EXPECT_NE(ui().messages[0].find("Green.bmp"), std::string::npos);
+  for (const Case& c : cases) {
+    tmp.Write("Tilesets/Green.bmp", c.bytes);
+    ui().messages.clear();
+    tilesets.Load1Click(2);
+    EXPECT_EQ(tilesets.menu.checked, 3) << c.says;
+    EXPECT_EQ(SheetPixel(), platform::Rgb(0x10, 0x20, 0x30)) << c.says;
+    ASSERT_EQ(ui().messages.size(), 1u) << c.says;
+    EXPECT_NE(ui().messages[0].find(c.says), std::string::npos) << ui().messages[0];
+  }
 }
 
 TEST_F(TilesetsFixture, LabelsArePrintedIntoPictureAndMaskAndVanishWhenTurnedOff) {

@@ -163,7 +163,7 @@ TEST(SettingsTest, TheCloseWritesEveryKeyInTableOrder) {
   testing_support::TempFolder tmp;
   const std::string path =
       tmp.Write("Pelmar.ini", "junk\n[Pelmar]\nShadows=0\nOrchid=1\nCurrentVersion=Old\n");
-  ASSERT_EQ(shell::SaveSettings(path, fresh.options, fresh.values), "");
+  ASSERT_EQ(shell::SettingsFile(path).Save(fresh.options, fresh.values), "");
   std::vector<std::string> keys = WrittenKeys();
   keys.push_back("Orchid");
   EXPECT_EQ(KeysOf(testing_support::ReadText(path)), keys);
@@ -299,12 +299,35 @@ TEST(SettingsTest, AnUnwritableFolderIsReportedAndNothingIsHalfWritten) {
   const Loaded fresh = Read(IniFile{});
   for (const std::string& path :
        {(tmp.path() / "missing" / "Pelmar.ini").string(), notAFolder + "/Pelmar.ini"}) {
-    EXPECT_NE(shell::SaveSettings(path, fresh.options, fresh.values), "") << path;
-    EXPECT_NE(shell::SaveOrchid(path, true), "") << path;
+    EXPECT_NE(shell::SettingsFile(path).Save(fresh.options, fresh.values), "") << path;
+    EXPECT_NE(shell::SettingsFile(path).SaveOrchid(true), "") << path;
     EXPECT_FALSE(std::filesystem::exists(path));
   }
   EXPECT_EQ(shell::UnableToWriteMessage("/games/Pelmar.ini"),
             "Unable to write to /games/Pelmar.ini");
+}
+
+// Tests run as root, who may read anything: a file padded past the reading limit stands for
+// one the player may not read. It holds the player's name and options all the same.
+TEST(SettingsTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
+  testing_support::TempFolder tmp;
+  const std::string path = tmp.Write("Pelmar.ini", "[Pelmar]\nCurrentPlayer1=Mia\nShadows=0\n");
+  std::filesystem::resize_file(path, IniFile::MaxFileBytes + 1);
+  const std::string before = testing_support::ReadText(path);
+  shell::SettingsFile file(path);
+  Loaded loaded;
+  const std::string told = file.Read(ScreenWidth, loaded.options, loaded.values);
+  EXPECT_EQ(told.rfind("Unable to read " + path + " (", 0), 0u) << told;
+  EXPECT_EQ(loaded.values, Read(IniFile{}).values) << "the session runs on the defaults";
+  EXPECT_EQ(file.Save(loaded.options, loaded.values), "") << "told once, when it was read";
+  EXPECT_NE(file.SaveOrchid(true), "") << "the player asked for this one";
+  EXPECT_EQ(testing_support::ReadText(path), before);
+
+  // A file that becomes readable again is still not replaced by the defaults at close.
+  std::filesystem::resize_file(path, 100);
+  const std::string readable = testing_support::ReadText(path);
+  EXPECT_EQ(file.Save(loaded.options, loaded.values), "");
+  EXPECT_EQ(testing_support::ReadText(path), readable);
 }
 
 TEST(SettingsTest, OrchidIsStoredAtOnceAndKeepsTheRest) {
@@ -313,17 +336,17 @@ TEST(SettingsTest, OrchidIsStoredAtOnceAndKeepsTheRest) {
   Loaded loaded = Read(IniFile{});
   loaded.options.Shadows = false;
   loaded.values.CurrentPlayerName = "Mia";
-  ASSERT_EQ(shell::SaveSettings(path, loaded.options, loaded.values), "");
-  ASSERT_EQ(shell::SaveOrchid(path, true), "");
+  ASSERT_EQ(shell::SettingsFile(path).Save(loaded.options, loaded.values), "");
+  ASSERT_EQ(shell::SettingsFile(path).SaveOrchid(true), "");
   const Loaded back = Read(IniFile::Load(path));
   EXPECT_TRUE(back.values.AltGirls);
   EXPECT_FALSE(back.options.Shadows);
   EXPECT_EQ(back.values.CurrentPlayerName, "Mia");
 
   // The close leaves the key as the hall of fame window wrote it, whatever it holds in memory.
-  ASSERT_EQ(shell::SaveSettings(path, back.options, Read(IniFile{}).values), "");
+  ASSERT_EQ(shell::SettingsFile(path).Save(back.options, Read(IniFile{}).values), "");
   EXPECT_TRUE(Read(IniFile::Load(path)).values.AltGirls);
-  ASSERT_EQ(shell::SaveOrchid(path, false), "");
+  ASSERT_EQ(shell::SettingsFile(path).SaveOrchid(false), "");
   EXPECT_FALSE(Read(IniFile::Load(path)).values.AltGirls);
 }
 

@@ -60,4 +60,21 @@ TEST(StartupTest, AGoneLayoutFileFallsBackToTheFirstAndNoLayoutStopsStartUp) {
   EXPECT_FALSE(shell::ChooseStartLayout(state, {}, {}));
 }
 
+TEST(StartupTest, AnEntryOfAnotherProgramsFileStartsOnThatFile) {
+  testing_support::TempFolder tmp;
+  tmp.Write("Layouts/twins.map", "x");
+  const std::vector<engine::ForeignEntry> foreign = {{"Bridge", "twins.map", "Bridge"},
+                                                     {"Plain", "twins.map", "Plain"}};
+  // Entry 2 is a map; entry 3, "Wall", has no file, so the first entry, a map too, stands in.
+  for (auto [index, checked] : {std::pair{2, 2}, std::pair{3, 1}}) {
+    engine::GameState state;
+    state.layouts.ProgramDir = tmp.path().string() + "/";
+    state.layouts.LayoutIndex = index;
+    ASSERT_TRUE(shell::ChooseStartLayout(state, {"Bridge", "Plain", "Wall"}, {}, foreign));
+    EXPECT_EQ(state.layouts.ForeignLayouts, foreign);
+    EXPECT_EQ(state.layouts.LayoutPath, state.layouts.LayoutsFolder() + "twins.map") << index;
+    EXPECT_EQ(state.layouts.CheckedEntry, checked);
+  }
+}
+
 } // namespace

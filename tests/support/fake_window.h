@@ -20,6 +20,7 @@ public:
 
   platform::Ui& ui() override { return scriptedUi; }
   void SetBoardPicture(platform::Bitmap& game) override { board = &game; }
+  void SetBackgroundPicture(platform::Bitmap&) override {}
   void ShowBoard(platform::Rect changed) override {
     ++boardShows;
     lastShown = changed;

@@ -74,6 +74,8 @@ TEST(PelmarTool, UsageErrorsExitWithTwo) {
       {"check"},
       {"convert", eight},
       {"convert", eight, "out.txt"},
+      {"convert", eight, "out.lay", "--map"},
+      {"convert", eight, "out.lay", "--map", "A", "--map", "B"},
       {"hashira"},
       {"hashira", "--seed", "1"},
       {"hashira", "--ticks", "5"},
@@ -196,8 +198,9 @@ TEST(PelmarTool, CheckNamesEveryInvalidFile) {
   std::string other =
       tmp.Write("other.lay", "Other 1.0\r\nS\r\n" + std::string(3400, '1') + "\r\n");
   std::string absent = (tmp.path() / "absent.lay").string();
-  const std::vector<std::string> good = {TestLayout("eight.lay"), TestLayout("shape.shp"),
-                                         TestLayout("eight.txt"), BuiltLayout("Traditional")};
+  const std::vector<std::string> good = {TestLayout("eight.lay"),      TestLayout("shape.shp"),
+                                         TestLayout("eight.txt"),      BuiltLayout("Traditional"),
+                                         TestLayout("pyramid.layout"), TestLayout("twins.map")};
 
   std::vector<std::string> args = {"check"};
   args.insert(args.end(), good.begin(), good.end());
@@ -237,12 +240,46 @@ TEST(PelmarTool, ConvertWritesALayoutTheGameAccepts) {
   }
 }
 
+// A map file is checked map by map, and convert takes the map asked for, else the first.
+TEST(PelmarTool, MapFilesAreCheckedAndConvertedMapByMap) {
+  testing_support::TempFolder tmp;
+  const std::string twins = TestLayout("twins.map");
+  const std::string half =
+      tmp.Write("half.map", "<mahjongg><map name='Good'><row left='0' right='6' y='0'/></map>"
+                            "<map name='Bad'><tile x='0.5' y='0'/></map></mahjongg>");
+  ToolRun check = Tool({"check", twins, half});
+  EXPECT_EQ(check.status, tool::InvalidInput);
+  EXPECT_EQ(check.out, twins + ": \"Bridge & Tower\", 12 positions, 8 free\n" + twins +
+                           ": \"Plain\", 4 positions, 2 free\n" + half +
+                           ": \"Good\", 4 positions, 2 free\n" + half +
+                           ": invalid: map \"Bad\", line 1: x=\"0.5\" falls between two of our "
+                           "half-tile cells\n");
+
+  const std::string out = (tmp.path() / "out.lay").string();
+  for (auto [map, name, positions] :
+       {std::tuple<std::string, std::string, int>{"", "Bridge & Tower", 12},
+        {"Plain", "Plain", 4}}) {
+    std::vector<std::string> args = {"convert", twins, out};
+    if (!map.empty()) args.insert(args.begin() + 1, {"--map", map});
+    ASSERT_EQ(Tool(args).status, tool::Success) << map;
+    engine::ParsedLayout back = engine::ParseLay(ReadText(out));
+    EXPECT_EQ(back.name, name);
+    EXPECT_EQ(back.cells.Positions(), positions);
+  }
+  ToolRun missing = Tool({"convert", twins, out, "--map", "Castle"});
+  EXPECT_EQ(missing.status, tool::InvalidInput);
+  EXPECT_EQ(missing.err, twins + ": it holds no map named \"Castle\" (its maps: \"Bridge & "
+                                 "Tower\", \"Plain\")\n");
+}
+
 TEST(PelmarTool, ConvertRefusesBrokenInputAndWritesNothing) {
   testing_support::TempFolder tmp;
   std::vector<std::string> broken = {
       tmp.Write("short.shp", "0000A0302\r\n"),
       tmp.Write("bad.txt", "name: Bad\nlayer 1\nXX\n"),
       tmp.Write("bad.lay", "Pelmar 6.0\r\nBad\r\n" + std::string(3400, '2') + "\r\n"),
+      tmp.Write("far.layout", "kmahjongg-layout-v1.1\nw40\nh2\nd1\n" + std::string(36, '.') +
+                                  "12..\n" + std::string(36, '.') + "43..\n"),
       (tmp.path() / "absent.txt").string(),
   };
   for (const std::string& in : broken) {

@@ -8,6 +8,7 @@
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
+#include "engine/layout_reader.h"
 #include "hashira_command.h"
 #include "layout_drawing.h"
 #include "platform/files.h"
@@ -23,11 +24,12 @@ const char* const Usage =
     "usage: pelmar-tool deal LAYOUT --seed N [--winnable]\n"
     "       pelmar-tool moves LAYOUT --seed N [--winnable] [--vertical]\n"
     "       pelmar-tool check FILE...\n"
-    "       pelmar-tool convert IN OUT.lay\n"
+    "       pelmar-tool convert IN OUT.lay [--map NAME]\n"
     "       pelmar-tool hashira --seed N [--start-level L] [--speed 1|2|3] [--no-animate-chain]\n"
     "                           --ticks T [--key K:KEY]...\n"
-    "LAYOUT and IN are .lay or .shp files (convert also takes a layout drawing, .txt);\n"
-    "N is a game number from 1 to 2147483647.\n"
+    "LAYOUT and IN are .lay or .shp files, or the layouts of other mahjong solitaire programs\n"
+    "(convert also takes a layout drawing, .txt); a file of several maps gives its first map,\n"
+    "or the map NAME. N is a game number from 1 to 2147483647.\n"
     "hashira plays T steps from the generator seeded N (0 to 4294967295), each KEY (left, right,\n"
     "up, down or release) acting just before step K, and prints score, removed, level, finished\n"
     "and one \"kind x y state\" line per block.\n";
@@ -37,28 +39,35 @@ bool EndsWith(const std::string& s, const std::string& suffix) {
          s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-// Reads a layout the way the game does; drawings are the tool's own source format. A .shp
-// layout is named by its path, as in the game.
-ParsedLayout ReadLayout(const std::string& path) {
-  platform::FileRead file = platform::ReadWholeFile(path, engine::MaxLayoutFileBytes);
-  if (!file.ok) {
-    ParsedLayout unreadable;
-    unreadable.fault = file.error;
-    return unreadable;
+ParsedLayout Broken(std::string fault) {
+  ParsedLayout broken;
+  broken.fault = std::move(fault);
+  return broken;
+}
+
+// Every layout of a file, read the way the game reads it; drawings are the tool's own source
+// format. A wrong version header is only a fault here: there is no fallback to offer.
+std::vector<ParsedLayout> ReadLayouts(const std::string& path) {
+  if (EndsWith(path, ".txt")) {
+    platform::FileRead file = platform::ReadWholeFile(path, engine::MaxLayoutFileBytes);
+    return {file.ok ? ParseLayoutDrawing(file.bytes) : Broken(file.error)};
   }
-  if (EndsWith(path, ".shp")) {
-    ParsedLayout parsed = engine::ParseShp(file.bytes);
-    parsed.name = path;
-    return parsed;
-  }
-  if (EndsWith(path, ".txt")) return ParseLayoutDrawing(file.bytes);
-  ParsedLayout parsed = engine::ParseLay(file.bytes);
-  if (parsed.outcome == ParsedLayout::Outcome::WrongHeader) {
-    parsed.outcome = ParsedLayout::Outcome::Broken;
-    parsed.fault =
-        "its version header \"" + parsed.header + "\" is not \"Pelmar 3.0\" or \"Pelmar 6.0\"";
-  }
-  return parsed;
+  engine::LayoutFileRead file = engine::ReadLayoutFile(path);
+  if (!file.readError.empty()) return {Broken(file.readError)};
+  for (ParsedLayout& layout : file.layouts)
+    if (layout.outcome == ParsedLayout::Outcome::WrongHeader)
+      layout = Broken(engine::FaultOf(layout));
+  return file.layouts;
+}
+
+// One layout of a file: the map `map` of a map file, else its first.
+ParsedLayout ReadLayout(const std::string& path, const std::string& map = {}) {
+  std::vector<ParsedLayout> layouts = ReadLayouts(path);
+  if (const ParsedLayout* found = engine::FindMap(layouts, map)) return *found;
+  std::string names;
+  for (const ParsedLayout& layout : layouts)
+    names += (names.empty() ? "\"" : ", \"") + layout.name + "\"";
+  return Broken("it holds no map named \"" + map + "\" (its maps: " + names + ")");
 }
 
 bool ReportIfBroken(const std::string& path, const ParsedLayout& parsed, std::ostream& err) {
@@ -150,32 +159,48 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   int status = Success;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& path = args[i];
-    ParsedLayout layout = ReadLayout(path);
-    if (ReportIfBroken(path, layout, err)) {
-      out << path << ": invalid: " << layout.fault << "\n";
-      status = InvalidInput;
-      continue;
+    for (const ParsedLayout& layout : ReadLayouts(path)) {
+      if (ReportIfBroken(path, layout, err)) {
+        out << path << ": invalid: " << layout.fault << "\n";
+        status = InvalidInput;
+        continue;
+      }
+      engine::TileGrid grid;
+      int positions = engine::FillFromLayout(grid, layout.cells);
+      out << path << ": \"" << layout.name << "\", " << positions << " positions, "
+          << engine::FreeTiles(grid) << " free\n";
+      for (const std::string& warning : layout.warnings) out << "  warning: " << warning << "\n";
     }
-    engine::TileGrid grid;
-    int positions = engine::FillFromLayout(grid, layout.cells);
-    out << path << ": \"" << layout.name << "\", " << positions << " positions, "
-        << engine::FreeTiles(grid) << " free\n";
-    for (const std::string& warning : layout.warnings) out << "  warning: " << warning << "\n";
   }
   return status;
 }
 
 int Convert(const std::vector<std::string>& args, std::ostream& err) {
-  if (args.size() != 3 || !EndsWith(args[2], ".lay")) {
-    err << "pelmar-tool: convert needs an input file and an output file ending in .lay\n" << Usage;
+  std::vector<std::string> files;
+  std::string map;
+  bool mapGiven = false, usable = true;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] != "--map") {
+      files.push_back(args[i]);
+    } else if (mapGiven || ++i == args.size() || args[i].empty()) {
+      usable = false;
+    } else {
+      map = args[i];
+      mapGiven = true;
+    }
+  }
+  if (!usable || files.size() != 2 || !EndsWith(files[1], ".lay")) {
+    err << "pelmar-tool: convert needs an input file, an output file ending in .lay and at most "
+           "one --map NAME\n"
+        << Usage;
     return UsageError;
   }
-  ParsedLayout layout = ReadLayout(args[1]);
-  if (ReportIfBroken(args[1], layout, err)) return InvalidInput;
+  ParsedLayout layout = ReadLayout(files[0], map);
+  if (ReportIfBroken(files[0], layout, err)) return InvalidInput;
   std::string failure =
-      platform::WriteFileAtomically(args[2], engine::FormatLay(layout.cells, layout.name));
+      platform::WriteFileAtomically(files[1], engine::FormatLay(layout.cells, layout.name));
   if (!failure.empty()) {
-    err << args[2] << ": " << failure << "\n";
+    err << files[1] << ": " << failure << "\n";
     return InvalidInput;
   }
   return Success;

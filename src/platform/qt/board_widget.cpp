@@ -70,6 +70,12 @@ void BoardWidget::SetPicture(platform::Bitmap& game) {
   update();
 }
 
+void BoardWidget::SetBackground(platform::Bitmap& background) {
+  background_ = QImage(reinterpret_cast<uchar*>(background.Pixels()), background.Width(),
+                       background.Height(), background.Width() * 4, QImage::Format_RGB32);
+  update();
+}
+
 void BoardWidget::SetSidePanel(platform::Bitmap& panel) {
   panel_ = QImage(reinterpret_cast<uchar*>(panel.Pixels()), panel.Width(), panel.Height(),
                   panel.Width() * 4, QImage::Format_RGB32);
@@ -115,6 +121,11 @@ QSize BoardWidget::sizeHint() const {
 }
 
 void BoardWidget::ShowChanged(platform::Rect changed) {
+  // A new background is always shown by a redraw of the whole board; the surround follows it.
+  const QRect whole(QPoint(0, 0), picture_.size());
+  if (QRect(changed.left, changed.top, changed.Width(), changed.Height()).contains(whole) &&
+      background_ != surroundSource_)
+    return repaint();
   const BoardFit fit = Fit();
   const int left = static_cast<int>(std::floor(fit.left + changed.left * fit.scale));
   const int top = static_cast<int>(std::floor(fit.top + changed.top * fit.scale));
@@ -139,12 +150,44 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     afterFirstPaint_ = nullptr;
   }
   QPainter painter(this);
-  painter.fillRect(event->rect(), Qt::black);
-  if (picture_.isNull()) return;
+  if (picture_.isNull()) return painter.fillRect(event->rect(), Qt::black);
   const BoardFit fit = Fit();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, fit.scale != std::floor(fit.scale));
   painter.drawImage(QRect(fit.left, fit.top, fit.width, fit.height), picture_);
   if (panelShown_ && !panel_.isNull()) painter.drawImage(SidePanelRect(), panel_);
+  if (const QRegion surround = Surround().intersected(event->rect()); !surround.isEmpty())
+    PaintSurround(painter, surround);
+}
+
+QRegion BoardWidget::Surround() const {
+  const BoardFit fit = Fit();
+  QRegion surround = QRegion(rect()).subtracted(QRect(fit.left, fit.top, fit.width, fit.height));
+  return panelShown_ && !panel_.isNull() ? surround.subtracted(SidePanelRect()) : surround;
+}
+
+void BoardWidget::PaintSurround(QPainter& painter, const QRegion& area) {
+  painter.setClipRegion(area);
+  if (background_.isNull()) return painter.fillRect(rect(), Qt::black);
+  if (background_ != surroundSource_) {
+    // Mirrored at each edge, the background goes on without a seam, pictures and gradients
+    // alike, and the texture repeats it seamlessly however far the widget reaches.
+    surroundSource_ = background_.copy();
+    const int w = background_.width(), h = background_.height();
+    surround_ = QImage(2 * w, 2 * h, QImage::Format_RGB32);
+    QPainter texture(&surround_);
+    texture.drawImage(0, 0, surroundSource_);
+    texture.drawImage(w, 0, surroundSource_.mirrored(true, false));
+    texture.drawImage(0, h, surroundSource_.mirrored(false, true));
+    texture.drawImage(w, h, surroundSource_.mirrored(true, true));
+  }
+  // Laid from the board's corner at the board's scale, the texture's first quarter is the
+  // board's own background, so the surround meets the board where its picture ends.
+  const BoardFit fit = Fit();
+  QBrush brush(surround_);
+  brush.setTransform(QTransform::fromTranslate(fit.left, fit.top)
+                         .scale(static_cast<double>(fit.width) / background_.width(),
+                                static_cast<double>(fit.height) / background_.height()));
+  painter.fillRect(rect(), brush);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {

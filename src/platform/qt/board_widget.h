@@ -18,6 +18,8 @@ public:
 
   // Wraps the bitmap's pixels; the bitmap must outlive the widget and keep its size.
   void SetPicture(platform::Bitmap& game);
+  // The board's clean background, wrapped the same way; it fills the widget around the board.
+  void SetBackground(platform::Bitmap& background);
   void SetBoardCursor(BoardCursor cursor);
   // Runs `task` from the event loop once the widget has painted for the first time.
   void AfterFirstPaint(std::function<void()> task);
@@ -49,8 +51,14 @@ protected:
 private:
   WindowEvents& events_;
   QSize SceneSize() const;
+  // The widget outside the board and the panel.
+  QRegion Surround() const;
+  void PaintSurround(QPainter& painter, const QRegion& area);
 
   QImage picture_;
+  QImage background_;
+  QImage surroundSource_; // the background the texture below was made from
+  QImage surround_;       // the background with its mirror images right, below and diagonally
   QImage panel_;
   bool panelShown_ = false;
   bool painted_ = false;

@@ -187,6 +187,7 @@ void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<
   toolbar->setMovable(false);
   for (const ToolItem& tool : tools) {
     auto* button = toolbar->addAction(ThemeIcon(tool.icon, tool.fallback), Text(tool.caption));
+    if (!tool.hint.empty()) button->setToolTip(Text(tool.hint));
     const int id = tool.command;
     buttons_[id] = button;
     tools_[id] = tool;

@@ -27,6 +27,9 @@ public:
 
   platform::Ui& ui() override { return boxes_; }
   void SetBoardPicture(platform::Bitmap& game) override;
+  void SetBackgroundPicture(platform::Bitmap& background) override {
+    board_->SetBackground(background);
+  }
   void ShowBoard(platform::Rect changed) override;
   void SetSidePanelPicture(platform::Bitmap& panel) override { board_->SetSidePanel(panel); }
   void ShowSidePanel() override { board_->ShowSidePanelChanged(); }

@@ -5,16 +5,22 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/qt/dialog_placement.h"
+
 namespace platform::qt {
 
 void MessageBoxes::ShowMessage(const std::string& text) {
-  QMessageBox::information(&parent_, QApplication::applicationName(), QString::fromStdString(text));
+  Centred<QMessageBox> box(parent_, QMessageBox::Information, QApplication::applicationName(),
+                           QString::fromStdString(text), QMessageBox::Ok, &parent_);
+  box.exec();
 }
 
 bool MessageBoxes::AskOkCancel(const std::string& caption, const std::string& text) {
-  return QMessageBox::question(&parent_, QString::fromStdString(caption),
-                               QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
-                               QMessageBox::Ok) == QMessageBox::Ok;
+  Centred<QMessageBox> box(parent_, QMessageBox::Question, QString::fromStdString(caption),
+                           QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                           &parent_);
+  box.setDefaultButton(QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok;
 }
 
 std::string MessageBoxes::AskSaveFileName(const std::string& title, const std::string& filter,
@@ -38,10 +44,21 @@ std::optional<std::uint32_t> MessageBoxes::AskColour(std::uint32_t initial) {
 }
 
 QString DialogFilter(const std::string& filter) {
-  QStringList descriptions;
+  QStringList filters;
   const QStringList parts = QString::fromStdString(filter).split('|');
-  for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
-  return descriptions.join(";;");
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
+    if (i + 1 == parts.size()) {
+      filters << parts[i];
+      continue;
+    }
+    // The dialog takes its patterns from the parentheses, separated by blanks, so the list in
+    // the description ("*.bmp; *.jpg") would give it a pattern "*.bmp;" that no file matches.
+    QStringList patterns;
+    for (const QString& pattern : parts[i + 1].split(';', Qt::SkipEmptyParts))
+      patterns << pattern.trimmed();
+    filters << parts[i].section('(', 0, 0).trimmed() + " (" + patterns.join(' ') + ')';
+  }
+  return filters.join(";;");
 }
 
 } // namespace platform::qt

@@ -22,8 +22,8 @@ private:
   QWidget& parent_;
 };
 
-// "LAY Layout files (*.lay)|*.lay" -> "LAY Layout files (*.lay)": the description already says
-// the pattern in the form the file dialog reads.
+// "Background files (*.bmp; *.jpg)|*.bmp;*.jpg" -> "Background files (*.bmp *.jpg)": the
+// description with the patterns in the form the file dialog reads.
 QString DialogFilter(const std::string& filter);
 
 } // namespace platform::qt

@@ -1,13 +1,13 @@
 #include "platform/qt/result_dialog.h"
 
 #include <QDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+
+#include "platform/qt/dialog_placement.h"
 
 namespace platform::qt {
 
@@ -30,7 +30,7 @@ QPixmap OnFace(const Bitmap& picture, std::uint32_t key, const QColor& face) {
 } // namespace
 
 void RunResultDialog(QWidget& parent, const ResultWindow& result) {
-  QDialog dialog(&parent);
+  Centred<QDialog> dialog(parent, &parent);
   dialog.setWindowTitle(QString::fromStdString(result.caption));
   auto* columns = new QHBoxLayout(&dialog);
   if (result.picture && !result.picture->Empty()) {
@@ -53,9 +53,6 @@ void RunResultDialog(QWidget& parent, const ResultWindow& result) {
   button->setDefault(true);
   QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
   layout->addWidget(button, 0, Qt::AlignHCenter);
-  dialog.adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    dialog.move(screen->availableGeometry().center() - dialog.rect().center());
   dialog.exec();
 }
 

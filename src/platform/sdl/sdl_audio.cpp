@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/sdl/soundfont.h"
 #include "platform/silent_audio.h"
@@ -95,6 +96,13 @@ void SdlAudio::HaltMusic() {
 
 bool SdlAudio::PlayMusic(const std::string& path, bool loop) {
   HaltMusic();
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > MaxTrackBytes) {
+    std::fprintf(stderr, "Pelmar: cannot play %s: the file is larger than %ju bytes\n",
+                 path.c_str(), MaxTrackBytes);
+    return false;
+  }
   music_ = Mix_LoadMUS(path.c_str());
   if (!music_) {
     std::fprintf(stderr, "Pelmar: cannot play %s: %s\n", path.c_str(), Mix_GetError());
