@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
 
 #include "games/hashira/hashira_rules.h"
@@ -39,9 +40,18 @@ inline void Falling(ColumnsGame& game, int x, double bottomY, std::array<int, Co
   game.ColumnPhase = ColumnFalls;
 }
 
-// Every block at rest lies on the floor or on another block, and no two share a cell.
+// Every block at rest lies on the floor or on another block, no two share a cell, and the
+// column under control is the last three records, one above the other.
 inline ::testing::AssertionResult Settled(const ColumnsGame& game) {
   const int falling = game.ColumnPhase == ColumnFalls ? ColumnLength : 0;
+  for (int k = 1; k < falling; ++k) {
+    const Block& lower = game.ColumnBlocks[static_cast<std::size_t>(game.BlockCount - k + 1)];
+    const Block& upper = game.ColumnBlocks[static_cast<std::size_t>(game.BlockCount - k)];
+    // Each height adds the same speeds, rounded each on its own.
+    if (upper.x != lower.x || std::abs(upper.y - (lower.y - CellSize)) > 1e-6 ||
+        upper.state != InPlay)
+      return ::testing::AssertionFailure() << "the falling column came apart";
+  }
   for (int i = 1; i <= game.BlockCount; ++i) {
     const Block& b = game.ColumnBlocks[static_cast<std::size_t>(i)];
     const int y = static_cast<int>(b.y);
