@@ -329,7 +329,8 @@ void TPelmar::OnKeyDown(platform::Key key) {
 void TPelmar::OnKeyUp(platform::Key key) {
   Handle(
       [this, key] {
-        if (play::Game* game = ActiveGame()) game->KeyUp(key);
+        // A key let go during a pause is not held any more when the game goes on.
+        if (play::Game* game = CurrentGame()) game->KeyUp(key);
       },
       Arrival::Input);
 }

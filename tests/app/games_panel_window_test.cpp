@@ -236,6 +236,16 @@ TEST_F(GamesPanelWindowTest, TheLevelMenuSetsTheLevelAndTheStartedGameTakesTheAr
   QTest::keyPress(focus ? focus : &Window(), Qt::Key_Left);
   pelmar_.Timer1timer();
   EXPECT_EQ(game.Columns().ColumnBlocks[game.Columns().BlockCount].x, 32);
+
+  // Held while the player switches away, Down is let go elsewhere: it must not drop the column
+  // when he comes back.
+  QTest::keyPress(focus ? focus : &Window(), Qt::Key_Down);
+  ASSERT_TRUE(game.Columns().flags.down);
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModePaused);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  EXPECT_EQ(pelmar_.State().board.GameMode, engine::ModeHashira);
+  EXPECT_FALSE(game.Columns().flags.down);
 }
 
 } // namespace

@@ -69,10 +69,11 @@ MainWindow::MainWindow(WindowEvents& events)
   // message box, the result window) keeps the game running.
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) {
-            if (state == Qt::ApplicationActive)
-              events_.FormActivate();
-            else
-              events_.FormDeactivate();
+            if (state == Qt::ApplicationActive) return events_.FormActivate();
+            // A key held while the player switches away is let go elsewhere: for us it is
+            // released now.
+            events_.OnKeyUp(Key::Other);
+            events_.FormDeactivate();
           });
 }
 
