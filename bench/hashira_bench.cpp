@@ -30,7 +30,7 @@ ColumnsPictures PlainPictures() {
 }
 
 // Ten rows that form no line (eight under the entry), and above them either the falling column
-// (arg 0) or, with a line of three just marked there, the chain's points waving in the pit
+// (arg 0) or three blocks falling into the gap a chain left, its points waving in the pit
 // (arg 1).
 ColumnsGame BusyPit(bool chain) {
   ColumnsGame g;
@@ -39,8 +39,9 @@ ColumnsGame BusyPit(bool chain) {
       g.ColumnBlocks[++g.BlockCount] = {x, static_cast<double>(FloorRowTop - CellSize * row),
                                         InPlay, (row + 2 * (x / CellSize)) % 4};
   for (int k = 0; k < ColumnLength; ++k)
-    g.ColumnBlocks[++g.BlockCount] = {EntryX, -3.5 + CellSize * k, chain ? Marked : InPlay, 5};
-  g.ColumnPhase = chain ? ShowingMarked : ColumnFalls;
+    g.ColumnBlocks[++g.BlockCount] = {EntryX, (chain ? 0 : -3.5) + CellSize * k,
+                                      chain ? Dropping : InPlay, 5};
+  g.ColumnPhase = chain ? FillingGaps : ColumnFalls;
   g.LastPoints = 1500;
   return g;
 }

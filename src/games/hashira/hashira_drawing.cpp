@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "games/hashira/column_order.h"
+
 namespace hashira {
 
 namespace {
@@ -53,19 +55,11 @@ void DrawBlock(Bitmap& work, const Block& b, const ColumnsPictures& pictures) {
 void DrawBlocks(Bitmap& work, const ColumnsGame& game, const ColumnsPictures& pictures) {
   const auto& blocks = game.ColumnBlocks;
   const bool blinkedOut = game.PhaseTicks % 2 != 0;
-  std::array<int, MaxBlocks> column{};
   for (int x = RightmostX; x >= 0; x -= CellSize) {
-    int count = 0;
-    for (int i = 1; i <= game.BlockCount; ++i)
-      if (blocks[i].x == x) column[count++] = i;
-    for (int k = 1; k < count; ++k) {
-      const int moving = column[k];
-      int j = k;
-      for (; j > 0 && blocks[column[j - 1]].y > blocks[moving].y; --j) column[j] = column[j - 1];
-      column[j] = moving;
-    }
-    for (int k = 0; k < count; ++k) {
-      const Block& b = blocks[column[k]];
+    const ColumnOrder column =
+        BlocksOfColumn(game, x, [&](int a, int b) { return blocks[a].y < blocks[b].y; });
+    for (int k = 0; k < column.count; ++k) {
+      const Block& b = blocks[column.positions[k]];
       if (b.state == Marked && blinkedOut) continue;
       DrawBlock(work, b, pictures);
     }

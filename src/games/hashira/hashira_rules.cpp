@@ -1,7 +1,10 @@
 #include "games/hashira/hashira_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+
+#include "games/hashira/column_order.h"
 
 namespace hashira {
 
@@ -57,6 +60,29 @@ void RemoveMarked(ColumnsGame& game, bool animateChain) {
   if (game.ColumnPhase == ShowingMarked) game.ColumnPhase = ColumnDue;
 }
 
+// The blocks fall in the order of the list, not from the bottom up: one below may come to rest,
+// snapping back to its row, after the one above it has moved or stopped, and over a few steps
+// such overlaps add up until two blocks end in one cell. Each column is then set right from the
+// bottom up, in the order its blocks stood before the step: a block at rest too close above the
+// one under it goes up onto it (and falls on if that one still falls), and a falling block that
+// reached the one under it goes back above it. Where no two blocks meet, nothing changes.
+void KeepBlocksApart(ColumnsGame& game, const std::array<double, MaxBlocks + 1>& heightBefore) {
+  auto& blocks = game.ColumnBlocks;
+  for (int x = 0; x <= RightmostX; x += CellSize) {
+    const ColumnOrder column = BlocksOfColumn(
+        game, x, [&](int a, int b) { return heightBefore[a] > heightBefore[b]; }); // lowest first
+    for (int k = 1; k < column.count; ++k) {
+      const Block& under = blocks[column.positions[k - 1]];
+      Block& b = blocks[column.positions[k]];
+      const double highest = under.y - CellSize;
+      if (b.state == Dropping ? b.y >= under.y : b.y > highest) {
+        b.y = highest;
+        if (under.state == Dropping) b.state = Dropping;
+      }
+    }
+  }
+}
+
 // Phase 3: the loosened blocks fall until they rest on a block or the floor; then the lines
 // they formed are checked, one more link of the chain.
 void FillGaps(ColumnsGame& game, engine::GameState& state, StepEvents& events) {
@@ -64,6 +90,8 @@ void FillGaps(ColumnsGame& game, engine::GameState& state, StepEvents& events) {
   game.ColumnPhase = ColumnDue;
   const double fall = state.options.AnimateChain ? GapFallAnimated : GapFallQuick;
   auto& blocks = game.ColumnBlocks;
+  std::array<double, MaxBlocks + 1> heightBefore;
+  for (int i = 1; i <= game.BlockCount; ++i) heightBefore[i] = blocks[i].y;
   for (int i = 1; i <= game.BlockCount; ++i) {
     Block& b = blocks[i];
     if (b.state != Dropping) continue;
@@ -75,6 +103,7 @@ void FillGaps(ColumnsGame& game, engine::GameState& state, StepEvents& events) {
       b.state = InPlay;
     }
   }
+  KeepBlocksApart(game, heightBefore);
   if (game.ColumnPhase == ColumnDue) CheckLines(game, state, events);
 }
 
@@ -118,8 +147,10 @@ void SteerColumn(ColumnsGame& game, engine::GameState& state, StepEvents& events
     top.kind = bottomKind;
   }
   game.DropSpeed = keys.down ? FastDrop : NormalDropSpeed(game, state.options.SpeedFall);
-  // Only the cell beside the bottom tile's lower part is looked at.
-  const int beside = RowTop(bottom.y) + CellSize;
+  // Only the cell beside the bottom tile's lower part is looked at; a tile standing exactly on a
+  // row top looks at the row below, which is free whenever its own row is, except on the floor,
+  // where there is no row below: there it looks at its own.
+  const int beside = std::min(RowTop(bottom.y) + CellSize, FloorRowTop);
   if (keys.left && !keys.prevLeft && bottom.x > 0 &&
       FindBlock(game, bottom.x - CellSize, beside) == 0)
     game.SideStep = -CellSize;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,7 @@ TEST_F(HashiraRulesTest, ASidewaysMoveLooksAtTheCellBesideTheBottomTile) {
       {"refused by a top higher than the column's bottom", 64, 100, {{32, 128, 0}}, Key::Left, 64},
       {"beside a lower top", 64, 100, {{32, 160, 0}}, Key::Left, 32},
       {"standing on a row top, the row below counts", 64, 96, {{96, 128, 0}}, Key::Right, 64},
+      {"standing on the floor, beside a tile there", 64, 352, {{96, 352, 0}}, Key::Right, 64},
       {"the right wall", 160, 100, {}, Key::Right, 160},
       {"the left wall", 0, 100, {}, Key::Left, 0},
   };
@@ -189,6 +191,50 @@ TEST_F(HashiraRulesTest, BlocksAboveRemovedOnesAboveThePitFallToo) {
   EXPECT_EQ(game.ColumnBlocks[FindBlock(game, 96, -64)].kind, 3);
   EXPECT_EQ(FindBlock(game, 96, -96), 0);
   EXPECT_TRUE(Settled(game));
+}
+
+// Blocks fall in the order of the list, not from the bottom up: a block that comes to rest may
+// take the cell that the one above it was already overlapping. That one must stop above it,
+// not move into it.
+TEST_F(HashiraRulesTest, BlocksFallingIntoGapsNeverShareACell) {
+  state->options.AnimateChain = false;
+  Rest(game, {{32, 352, 5},
+              {32, 320, 0},
+              {32, 256, 0},
+              {32, 288, 1},
+              {32, 160, 1},
+              {32, 192, 0},
+              {32, 224, 1}});
+  game.ColumnBlocks[1].state = Marked;
+  game.ColumnPhase = ShowingMarked;
+  game.PhaseTicks = 10;
+  for (int step = 0; step < 100 && game.ColumnPhase != ColumnFalls; ++step) {
+    Step();
+    ASSERT_TRUE(Settled(game)) << "step " << step;
+  }
+  for (int y = 192; y <= 352; y += CellSize) EXPECT_NE(FindBlock(game, 32, y), 0) << y;
+}
+
+// Whole games with keys pressed at random: after every step no two blocks share a cell, none
+// hangs in the air, and the falling column holds together.
+TEST(HashiraRulesGames, RandomKeysKeepThePitSound) {
+  std::mt19937 random(2024);
+  for (int round = 0; round < 60; ++round) {
+    auto state = std::make_unique<engine::GameState>();
+    state->rng.RandSeed = random();
+    state->options.SpeedFall = 1 + static_cast<int>(random() % 3);
+    state->options.AnimateChain = random() % 2 != 0;
+    ColumnsGame game;
+    BeginColumns(game, *state, 1 + static_cast<int>(random() % 10));
+    for (;;) {
+      const unsigned r = random() % 40;
+      if (r < 4) FormKeyDown(game.flags, static_cast<Key>(r)); // Left, Right, Up, Down
+      if (r == 4) FormKeyUp(game.flags);
+      DoColumns(game, *state);
+      if (state->board.GameFinished) break;
+      ASSERT_TRUE(Settled(game)) << "game " << round;
+    }
+  }
 }
 
 TEST(HashiraRowTop, RowsAboveThePitCountDownFromMinus32) {
