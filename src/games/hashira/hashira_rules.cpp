@@ -125,8 +125,8 @@ bool EnterColumn(ColumnsGame& game, engine::GameState& state, StepEvents& events
     return false;
   }
   for (int k = 0; k < ColumnLength; ++k)
-    game.ColumnBlocks[++game.BlockCount] = {EntryX, static_cast<double>(-CellSize * (3 - k)),
-                                            InPlay, game.NextColumn[k]};
+    game.ColumnBlocks[++game.BlockCount] = {
+        EntryX, static_cast<double>(-CellSize * (ColumnLength - k)), InPlay, game.NextColumn[k]};
   for (int& kind : game.NextColumn) kind = state.rng.Random(KindCount);
   events.nextChanged = true;
   return true;
@@ -230,7 +230,6 @@ void CheckLines(ColumnsGame& game, engine::GameState& state, StepEvents& events)
         b.state = second.state = third.state = Marked;
     }
   }
-  game.LastPoints = 0;
   game.ColumnPhase = ColumnDue;
   const int marked =
       static_cast<int>(std::count_if(blocks.begin() + 1, blocks.begin() + game.BlockCount + 1,
