@@ -1,5 +1,6 @@
 #include "games/hashira/hashira_game.h"
 
+#include "games/hashira/columns_panel.h"
 #include "play/game_codes.h"
 
 namespace hashira {
@@ -62,9 +63,16 @@ void HashiraGame::Step() {
   if (events.scored) host_.PlayWave(play::Sound::Done);
   // The redraw hands the finished game over to the end of the game.
   if (events.gameOver) return host_.FullRedraw();
-  host_.ShowBoardRect(PitRect);
+  ShowPitChanges();
   if (events.nextChanged) host_.ShowBoardRect(NextPicRect);
   if (events.textsChanged) ShowColumnsTexts();
+}
+
+void HashiraGame::ShowPitChanges() {
+  const PitPicture now = PitShown(columns_, state_.options.AnimateChain);
+  const platform::Rect changed = PitChanges(shownPit_, now);
+  shownPit_ = now;
+  if (!changed.Empty()) host_.ShowBoardRect(changed);
 }
 
 void HashiraGame::ShowColumnsTexts() {
@@ -74,7 +82,12 @@ void HashiraGame::ShowColumnsTexts() {
 
 void HashiraGame::DrawField(platform::Bitmap& work, platform::Rect area) {
   if (!pictures_) return;
-  if (Meets(area, PitRect)) DrawPit(work, columns_, *pictures_, state_.options.AnimateChain);
+  if (Meets(area, PitRect)) {
+    DrawPit(work, columns_, *pictures_, state_.options.AnimateChain, area);
+    // A step then redraws only what changes from here.
+    if (platform::Intersect(area, PitRect) == PitRect)
+      shownPit_ = PitShown(columns_, state_.options.AnimateChain);
+  }
   if (!Meets(area, PanelRect)) return;
   shownFigures_ = ColumnsTexts(columns_, state_.scoring.GameScore);
   DrawColumnsPanel(work, shownFigures_, state_.options.ShowNext ? &columns_.NextColumn : nullptr,

@@ -3,9 +3,10 @@
 #include <optional>
 
 #include "engine/game_state.h"
-#include "games/hashira/hashira_drawing.h"
+#include "games/hashira/columns_pictures.h"
 #include "games/hashira/hashira_rules.h"
 #include "games/hashira/hashira_state.h"
+#include "games/hashira/pit_drawing.h"
 #include "play/game.h"
 #include "play/host.h"
 
@@ -37,12 +38,15 @@ public:
 
 private:
   void ShowColumnsTexts();
+  // Shows the part of the pit that changed since it was last drawn.
+  void ShowPitChanges();
 
   engine::GameState& state_;
   play::Host& host_;
   ColumnsGame columns_;
   std::optional<ColumnsPictures> pictures_;
   PanelFigures shownFigures_; // what the panel shows now
+  PitPicture shownPit_;       // what the pit shows now
 };
 
 } // namespace hashira

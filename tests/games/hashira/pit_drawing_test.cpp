@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
-#include "games/hashira/hashira_drawing.h"
+#include "engine/game_state.h"
 #include "games/hashira/hashira_test_pit.h"
+#include "games/hashira/pit_drawing.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ TEST(HashiraDrawing, BlocksOverlapFromTheRightAndFromTheTopAndStayInThePit) {
   Rest(game, {{32, 352, 1}, {0, 352, 0}, {0, 320, 2}, {160, 352, 5}});
   Falling(game, 64, -20, {3, 4, 4});
   Bitmap work(704, 468, Untouched);
-  DrawPit(work, game, PlainPictures(), true);
+  DrawPit(work, game, PlainPictures(), true, work.Bounds());
   const int bottomRowTop = PitTop + 16 + 352;
   // The left column covers the right one's edge; the lower row covers the upper one's edge.
   EXPECT_EQ(work.Pixel(PitLeft + 32 - 4 + 2, bottomRowTop + 10), KindColour(0));
@@ -72,7 +74,7 @@ TEST(HashiraDrawing, MarkedBlocksBlinkAndThePointsWaveWhileTheChainResolves) {
   for (const Case& c : cases) {
     game.PhaseTicks = c.phaseTicks;
     Bitmap work(704, 468, Untouched);
-    DrawPit(work, game, PlainPictures(), c.animateChain);
+    DrawPit(work, game, PlainPictures(), c.animateChain, work.Bounds());
     EXPECT_EQ(Face(work, 0, 352) == KindColour(0), c.blockShown) << c.phaseTicks;
     const std::pair<int, int> places[] = {{2, 1}, {3, 5}, {5, 0}};
     for (const auto& [p, digit] : places) {
@@ -83,6 +85,33 @@ TEST(HashiraDrawing, MarkedBlocksBlinkAndThePointsWaveWhileTheChainResolves) {
     }
     EXPECT_NE(work.Pixel(PitLeft + 30 + 19 + 10, PitTop + 4 * c.phaseTicks + 100), DigitColour(1))
         << "the first place stays blank";
+  }
+}
+
+// A step redraws only the part of the pit that changed; the picture must come out the same as
+// the whole pit drawn anew, through a fall, a chain's blinking and points, and the gaps filling.
+TEST(HashiraDrawing, RedrawingWhatChangedGivesTheWholePitsPicture) {
+  for (bool animateChain : {true, false}) {
+    auto state = std::make_unique<engine::GameState>();
+    state->options.AnimateChain = animateChain;
+    ColumnsGame game;
+    Rest(game,
+         {{64, 352, 0}, {96, 352, 1}, {128, 352, 1}, {96, 320, 2}, {128, 320, 2}, {160, 352, 2}});
+    Falling(game, 64, -20, {1, 0, 0});
+    const ColumnsPictures pictures = PlainPictures();
+    Bitmap shown(704, 468, Untouched), whole(704, 468, Untouched);
+    DrawPit(shown, game, pictures, animateChain, shown.Bounds());
+    PitPicture picture = PitShown(game, animateChain);
+    for (int step = 0; step < 600; ++step) {
+      DoColumns(game, *state);
+      const PitPicture now = PitShown(game, animateChain);
+      DrawPit(shown, game, pictures, animateChain, PitChanges(picture, now));
+      picture = now;
+      DrawPit(whole, game, pictures, animateChain, whole.Bounds());
+      ASSERT_TRUE(platform::ChangedArea(shown, whole, whole.Bounds()).Empty())
+          << "step " << step << (animateChain ? " animated" : "");
+    }
+    EXPECT_EQ(state->scoring.GameScore, 3000) << "the chain ran its course";
   }
 }
 
