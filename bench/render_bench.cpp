@@ -8,6 +8,7 @@
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "engine/layout_file.h"
+#include "games/memory/memory_game.h"
 #include "platform/files.h"
 #include "quiet_services.h"
 #include "render/board_renderer.h"
@@ -21,10 +22,11 @@ class NullView final : public render::BoardView {
 public:
   void Show(platform::Rect) override { ++shows; }
   render::BoardLook Look() const override {
-    return {render::BoardContent::StackedBoard, render::TileFaces::Shown, true};
+    return {render::BoardContent::StackedBoard, faces, true};
   }
   void GameOver() override {}
   std::uint64_t shows = 0;
+  render::TileFaces faces = render::TileFaces::Shown;
 };
 
 // A tileset of plain blocks: the drawing cost does not depend on what the pictures show.
@@ -102,6 +104,27 @@ void BM_FullRedraw(benchmark::State& st) {
   ReportAllocations(st, bench::AllocationCount() - before);
 }
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
+
+// A hard Memory board, every tile face down but one turned up, the pointer over another.
+void BM_MemoryFullRedraw(benchmark::State& st) {
+  Scene scene;
+  if (!scene.Ready(st)) return;
+  engine::GameState& state = *scene.state;
+  state.rng.RandSeed = 1;
+  play::DealFlat(state.board, state.rng, memory::Layout(memory::Hard));
+  state.board.GameMode = engine::ModeMemory;
+  state.board.FirstPick = 1;
+  state.pointer.HoverTile = 2;
+  scene.view.faces = render::TileFaces::BacksButPicks;
+  const std::uint64_t before = bench::AllocationCount();
+  for (auto _ : st) {
+    scene.renderer.FullRedraw();
+    benchmark::DoNotOptimize(scene.pictures->Game.Pixels());
+    benchmark::ClobberMemory();
+  }
+  ReportAllocations(st, bench::AllocationCount() - before);
+}
+BENCHMARK(BM_MemoryFullRedraw)->Unit(benchmark::kMicrosecond);
 
 // The pointer moving from one tile to another: the old face loses its rectangle, the new one
 // gets it.

@@ -1,8 +1,13 @@
 #include "app/game_list.h"
 
+#include "games/clicks/clicks_game.h"
 #include "games/hashira/hashira_game.h"
+#include "games/memory/memory_game.h"
+#include "games/rivers/rivers_game.h"
+#include "games/slider/slider_game.h"
 #include "games/solitaire/solitaire_game.h"
 #include "games/solitaire/solitaire_start.h"
+#include "play/game_codes.h"
 
 namespace app {
 
@@ -28,6 +33,16 @@ Games MakeGames(engine::GameState& state, play::Host& host) {
       {CommandId::Vertical, [&state, &host] { solitaire::VerticalClick(state, host); }});
   games.Add(std::make_unique<solitaire::TwoPlayerGame>(state, host),
             {{CommandId::TwoPlayerSolitaire, play::KeepVariant}});
+  games.Add(std::make_unique<rivers::RiversGame>(state, host),
+            {{CommandId::RiversEasy, rivers::Easy}, {CommandId::RiversHard, rivers::Hard}});
+  games.Add(std::make_unique<memory::MemoryGame>(state, host),
+            {{CommandId::MemoryEasy, memory::Easy}, {CommandId::MemoryHard, memory::Hard}});
+  games.Add(std::make_unique<clicks::ClicksGame>(state, host),
+            {{CommandId::ClicksEasy, play::game_code::ClicksEasy},
+             {CommandId::ClicksNormal, play::game_code::ClicksNormal},
+             {CommandId::ClicksHard, play::game_code::ClicksHard}});
+  games.Add(std::make_unique<slider::SliderGame>(state, host),
+            {{CommandId::Slider, play::KeepVariant}});
   games.Add(std::make_unique<hashira::HashiraGame>(state, host),
             {{CommandId::Hashira, hashira::HashiraGame::Named}});
   return games;

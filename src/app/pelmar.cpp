@@ -231,6 +231,8 @@ void TPelmar::VerdictGameOver(std::string_view verdict) {
 
 void TPelmar::Stop() {
   if (state_.board.GameMode == engine::ModePaused) ResetPauseCaptions();
+  // The abandoned game's face-up pair goes with it: no other screen waits for its countdown.
+  state_.RevealCountdown = 0;
   IM(engine::ModeGamesPanel);
   renderer_.ShowFond();
   ShowPanelHOF();

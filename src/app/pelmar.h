@@ -75,6 +75,7 @@ public:
   // play::Host
   void PlayWave(play::Sound sound) override;
   void RefreshHighlightColour() override { renderer_.ColorHighlight(); }
+  std::uint32_t HighlightPenColour() override { return pictures_.PenColour; }
   void ShowPanelHOF() override;
   void ResetPauseCaptions() override;
   void Stop() override;
@@ -84,6 +85,7 @@ public:
   void ShowBoardRect(platform::Rect area) override;
   play::PanelCanvas SidePanel() override;
   void ShowSidePanel() override { window_->ShowSidePanel(); }
+  void SetPathFound(bool found) override { pictures_.PathFound = found; }
 
   // play::ClockHooks
   void CheckMusicEnd() override {

@@ -27,4 +27,9 @@ int WhatTileThere(const Board& board, int px, int py) {
   return found;
 }
 
+int ClickedTile(const Board& board, int X, int Y) {
+  const int px = X - board.BoardLeft, py = Y - board.BoardTop;
+  return InsideBoard(px / ColumnWidth, py / RowHeight) ? WhatTileThere(board, px, py) : 0;
+}
+
 } // namespace engine

@@ -119,4 +119,16 @@ inline int CoordY(const Board& b, int bRow, int c) {
 // The tile under a pointer position relative to the board origin, free or not; 0 for none.
 int WhatTileThere(const Board& board, int px, int py);
 
+// Clicks count only inside these half-tile cells of the board (px div 20, py div 25, truncated
+// toward zero); the hit rectangles of the outermost tiles reach a little beyond them.
+constexpr int BoardColumns = 35, BoardRows = 21;
+constexpr int ColumnWidth = 20, RowHeight = 25;
+constexpr bool InsideBoard(int col, int row) {
+  return col >= 0 && col < BoardColumns && row >= 0 && row < BoardRows;
+}
+
+// The tile a click released at (X, Y) of the board picture lands on, free or not; 0 for a
+// click beside the board or beside every tile.
+int ClickedTile(const Board& board, int X, int Y);
+
 } // namespace engine

@@ -18,6 +18,9 @@ public:
   // A question with OK and Cancel; true when the player chose OK.
   virtual bool AskOkCancel(const std::string& caption, const std::string& text) = 0;
 
+  // A question with Yes and No; true when the player chose Yes.
+  virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+
   // A save-file dialog; the chosen path, or an empty string when the player cancelled.
   // `filter` pairs a description with a pattern: "LAY Layout files (*.lay)|*.lay".
   virtual std::string AskSaveFileName(const std::string& title, const std::string& filter,

@@ -64,7 +64,9 @@ void GameClock::Temps(Game* game) {
 }
 
 bool GameClock::HasWork(const Game* game, bool musicPlaying) const {
-  return game != nullptr || musicPlaying || !StatusLineAtRest(state_.status);
+  // A pair turned up before a pause is still resolved by the ticks of the pause.
+  return game != nullptr || musicPlaying || !StatusLineAtRest(state_.status) ||
+         state_.RevealCountdown > 0;
 }
 
 void GameClock::RunGameClock(const Game* game, std::uint32_t now) {

@@ -43,7 +43,8 @@ public:
   // One tick of the clock timer, after the current game's own Tick.
   void Temps(Game* game);
   // Whether a tick has anything to do: a game or the layout editor runs, a status message is
-  // still moving, or music plays and its end must be noticed. An idle screen lets the clock rest.
+  // still moving, music plays and its end must be noticed, or a face-up pair waits to be
+  // resolved. An idle screen lets the clock rest.
   bool HasWork(const Game* game, bool musicPlaying) const;
   // Refreshes the status bar and notices a finished board or a board without moves.
   void WriteScore(Game* game);

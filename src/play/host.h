@@ -27,6 +27,9 @@ public:
   // Plays a sound effect when "Play sound effects" is checked; returns at once.
   virtual void PlayWave(Sound sound) = 0;
   virtual void RefreshHighlightColour() = 0;
+  // The pen of the pointer highlight, for a game that marks its own cells. Without a board
+  // picture, the green of a fresh installation.
+  virtual std::uint32_t HighlightPenColour() { return platform::Rgb(0, 128, 0); }
   // Re-renders the hall-of-fame side panel for the game being played.
   virtual void ShowPanelHOF() = 0;
   // Pause captions back to their playing texts ("&Pause", "Pause").
@@ -47,6 +50,9 @@ public:
   // Draw into the side panel only while it is shown (options.ShowHallOfFame), then show it.
   virtual PanelCanvas SidePanel() = 0;
   virtual void ShowSidePanel() = 0;
+  // Set while a removed tile travels along the path to its partner: the board then marks no
+  // tile, neither the picks nor the pointer's.
+  virtual void SetPathFound(bool /*found*/) {}
 };
 
 } // namespace play

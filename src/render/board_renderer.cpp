@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 
+#include "render/clipped_canvas.h"
+
 namespace render {
 
 using engine::Position;
@@ -78,45 +80,10 @@ Rect MaskBox(const Rect& face) {
 
 } // namespace
 
-// Draws into the work bitmap but never outside the refresh area, so a partial redraw leaves the
-// rest of the bitmap as the last composition made it.
-class BoardRenderer::Canvas {
+// The board's drawing never leaves the refresh area.
+class BoardRenderer::Canvas : public ClippedCanvas {
 public:
-  Canvas(Bitmap& target, const Rect& clip)
-      : target_(target), clip_(platform::Intersect(clip, target.Bounds())) {}
-
-  void Blit(int dx, int dy, const Bitmap& src, Rect part, RasterOp op) const {
-    if (Trim(dx, dy, part)) platform::Blit(target_, dx, dy, src, part, op);
-  }
-  void DrawTransparent(int dx, int dy, const Bitmap& src, Rect part, std::uint32_t key) const {
-    if (Trim(dx, dy, part)) platform::DrawTransparent(target_, dx, dy, src, part, key);
-  }
-  // An outline `pen` pixels thick lying inside r.
-  void Frame(const Rect& r, std::uint32_t colour, int pen) const {
-    const Rect bands[] = {
-        {r.left, r.top, r.right, r.top + pen},
-        {r.left, r.bottom - pen, r.right, r.bottom},
-        {r.left, r.top + pen, r.left + pen, r.bottom - pen},
-        {r.right - pen, r.top + pen, r.right, r.bottom - pen},
-    };
-    for (const Rect& band : bands)
-      platform::FillRect(target_, platform::Intersect(band, clip_), colour);
-  }
-
-private:
-  // Cuts the block that `part` puts at (dx, dy) down to the clip area.
-  bool Trim(int& dx, int& dy, Rect& part) const {
-    const Rect landed = platform::Intersect({dx, dy, dx + part.Width(), dy + part.Height()}, clip_);
-    if (landed.Empty()) return false;
-    part = {part.left + landed.left - dx, part.top + landed.top - dy, part.left + landed.right - dx,
-            part.top + landed.bottom - dy};
-    dx = landed.left;
-    dy = landed.top;
-    return true;
-  }
-
-  Bitmap& target_;
-  Rect clip_;
+  using ClippedCanvas::ClippedCanvas;
 };
 
 BoardRenderer::BoardRenderer(engine::GameState& state, BoardPictures& pictures, BoardView& view)

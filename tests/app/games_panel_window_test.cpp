@@ -71,20 +71,20 @@ TEST_F(GamesPanelWindowTest, StaysCentredWhenTheWindowChangesSize) {
   }
 }
 
-TEST_F(GamesPanelWindowTest, OnlySolitaireAndHashiraCanBeStartedFromIt) {
+TEST_F(GamesPanelWindowTest, OnlyBuiltGamesCanBeStartedFromIt) {
   struct Case {
     const char* caption;
     bool enabled;
   } cases[] = {{"Classic", true},
                {"Two Players", true},
-               {"Easy Rivers (84 tiles)", false},
-               {"Hard Rivers (144 tiles)", false},
-               {"Easy Memory (32 tiles)", false},
-               {"Hard Memory (60 tiles)", false},
-               {"Easy", false},
-               {"Normal", false},
-               {"Hard", false},
-               {"Slider New game", false},
+               {"Easy Rivers (84 tiles)", true},
+               {"Hard Rivers (144 tiles)", true},
+               {"Easy Memory (32 tiles)", true},
+               {"Hard Memory (60 tiles)", true},
+               {"Easy", true},
+               {"Normal", true},
+               {"Hard", true},
+               {"Slider New game", true},
                {"Hashira", true},
                {"Level 1", true}}; // "Start Level" shows the level a game starts at
   for (const Case& c : cases) {
@@ -96,7 +96,7 @@ TEST_F(GamesPanelWindowTest, OnlySolitaireAndHashiraCanBeStartedFromIt) {
   ASSERT_EQ(pictures.size(), 6u);
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     EXPECT_EQ(pictures[i]->size(), QSize(154, 104));
-    EXPECT_EQ(pictures[i]->isEnabled(), i == 0 || i == 5) << "picture " << i + 1;
+    EXPECT_TRUE(pictures[i]->isEnabled()) << "picture " << i + 1;
   }
 }
 

@@ -21,6 +21,15 @@ bool ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text
   return answer;
 }
 
+bool ScriptedUi::AskYesNo(const std::string& caption, const std::string& text) {
+  questions.push_back(caption + ": " + text);
+  if (whileAsking) whileAsking();
+  if (yesAnswers.empty()) return false;
+  bool answer = yesAnswers.front();
+  yesAnswers.pop_front();
+  return answer;
+}
+
 std::string ScriptedUi::AskSaveFileName(const std::string& title, const std::string&,
                                         const std::string&) {
   questions.push_back(title);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class ScriptedUi final : public platform::Ui {
 public:
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   bool AskOkCancel(const std::string& caption, const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
   std::string AskSaveFileName(const std::string& title, const std::string& filter,
                               const std::string& initialFolder) override;
   std::string AskOpenFileName(const std::string& title, const std::string& filter,
@@ -30,7 +32,10 @@ public:
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
-  std::deque<bool> okAnswers;            // an empty queue answers Cancel
+  std::deque<bool> okAnswers;  // an empty queue answers Cancel
+  std::deque<bool> yesAnswers; // an empty queue answers No
+  // Runs while a Yes/No question is open, as the clock's ticks would meanwhile.
+  std::function<void()> whileAsking;
   std::deque<std::string> saveFileNames; // an empty queue cancels the dialog
   std::deque<std::string> openFileNames; // an empty queue cancels the dialog
   std::deque<std::uint32_t> colours;     // an empty queue cancels the dialog

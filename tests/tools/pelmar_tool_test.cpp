@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
 #include "engine/random.h"
@@ -71,11 +72,24 @@ TEST(PelmarTool, UsageErrorsExitWithTwo) {
       {"deal", "--seed", "1"},
       {"moves", eight, eight, "--seed", "1"},
       {"moves", eight, "--seed", "1", "--fast"},
+      {"solve", eight},
+      {"solve", eight, "--seed", "1", "--budget-ms", "0"},
+      {"solve", eight, "--seed", "1", "--budget-ms"},
+      {"solve-stats", eight, "--from", "1"},
+      {"solve-stats", eight, "--count", "5"},
+      {"solve-stats", eight, "--from", "2147483647", "--count", "2"},
+      {"solve-stats", eight, "--from", "1", "--count", "1000001"},
+      {"solve-stats", eight, "--from", "1", "--count", "2", "--moves"},
       {"check"},
       {"convert", eight},
       {"convert", eight, "out.txt"},
       {"convert", eight, "out.lay", "--map"},
       {"convert", eight, "out.lay", "--map", "A", "--map", "B"},
+      {"rivers", "--seed", "1"},
+      {"rivers", "--variant", "medium", "--seed", "1"},
+      {"rivers", "--variant", "easy", "--seed", "0"},
+      {"memory", "--variant", "hard"},
+      {"memory", "--variant", "easy", "--seed", "1", "--moves"},
       {"hashira"},
       {"hashira", "--seed", "1"},
       {"hashira", "--ticks", "5"},
@@ -150,6 +164,34 @@ TEST(PelmarTool, DealOfGameNumberOneIsPinned) {
                    "8 5 3 1\n");
 }
 
+// Worked out from the same definitions: Rivers and Memory draw a column, then a row, of their
+// rectangle for each slot in turn until the cell is empty; Rivers' count takes every pair of a
+// group that is uncovered and joined by a path of at most three segments.
+TEST(PelmarTool, RiversAndMemoryDealsAndCountsArePinned) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string start;
+  } cases[] = {
+      {{"rivers", "--variant", "easy", "--seed", "1"}, "1 4 15 1\n2 8 7 1\n3 22 7 1\n4 8 9 1\n"},
+      {{"memory", "--variant", "easy", "--seed", "1"}, "1 10 13 1\n2 12 9 1\n3 20 9 1\n"},
+      {{"rivers", "--variant", "easy", "--seed", "1", "--moves"},
+       "free 24\nmoves 15\nlist 2 4 5 6 7 9 10 13 15 21 22 23 24 26 27 49 50 52 66 67 69 72 74 "
+       "76\n"},
+      {{"rivers", "--variant", "hard", "--seed", "7", "--moves"},
+       "free 23\nmoves 12\nlist 83 84 85 86 87 88 91 92 97 100 105 108 114 116 117 120 123 124 "
+       "126 127 141 143 144\n"},
+  };
+  for (const Case& c : cases) {
+    ToolRun r = Tool(c.args);
+    ASSERT_EQ(r.status, tool::Success) << r.err;
+    EXPECT_TRUE(r.out.starts_with(c.start)) << r.out;
+  }
+  const ToolRun hard = Tool({"rivers", "--variant", "hard", "--seed", "1"});
+  const std::vector<Position> dealt = DealtPositions(hard.out);
+  ASSERT_EQ(dealt.size(), 144u);
+  EXPECT_EQ(dealt[72], (Position{6, 7, 2})) << "slot 73 opens the second layer";
+}
+
 TEST(PelmarTool, MovesAgreeWithTheDeal) {
   for (std::string seed : {"1", "77", "123456789"}) {
     for (bool winnable : {false, true}) {
@@ -190,6 +232,56 @@ TEST(PelmarTool, MovesAgreeWithTheDeal) {
       EXPECT_EQ(moves, expectedMoves) << "seed " << seed;
     }
   }
+}
+
+// The pairs of "solve --moves", played on the board "deal" prints by the game's rule.
+TEST(PelmarTool, SolvedPairsClearTheDealtBoard) {
+  const std::string traditional = BuiltLayout("Traditional");
+  struct Case {
+    std::string seed;
+    bool winnable;
+    std::string answer;
+  } cases[] = {{"77", true, "winnable"}, {"3", false, "winnable"}, {"218", false, "not winnable"}};
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"deal", traditional, "--seed", c.seed};
+    if (c.winnable) args.push_back("--winnable");
+    std::vector<Position> dealt = DealtPositions(Tool(args).out);
+    args[0] = "solve";
+    // Far more time than these deals need, even in a sanitizer build.
+    args.insert(args.end(), {"--moves", "--budget-ms", "600000"});
+    ToolRun r = Tool(args);
+    ASSERT_EQ(r.status, tool::Success) << r.err;
+    std::istringstream in(r.out);
+    std::string answer, word, unit;
+    std::getline(in, answer);
+    EXPECT_EQ(answer, c.answer) << c.seed;
+    long long nodes = -1;
+    double ms = -1;
+    in >> word >> nodes >> word >> ms >> unit;
+    EXPECT_GT(nodes, 0) << r.out;
+    EXPECT_GE(ms, 0) << r.out;
+
+    auto board = std::make_unique<engine::Board>();
+    board->GameMode = engine::ModeSolitaire;
+    for (std::size_t t = 0; t < dealt.size(); ++t)
+      engine::Place(*board, static_cast<int>(t + 1), dealt[t]);
+    int pairs = 0;
+    for (int a, b; in >> a >> b; ++pairs) {
+      ASSERT_EQ(engine::TileGroup(a), engine::TileGroup(b)) << c.seed;
+      ASSERT_TRUE(engine::Dispo(*board, a) && engine::Dispo(*board, b)) << c.seed << " " << a;
+      for (int t : {a, b}) {
+        board->BoardGrid.Set(board->TilePos[t], 0);
+        board->TilePos[t] = {};
+      }
+    }
+    EXPECT_EQ(pairs, answer == "winnable" ? 72 : 0) << c.seed;
+  }
+
+  ToolRun stats = Tool({"solve-stats", traditional, "--from", "1", "--count", "5", "--winnable"});
+  ASSERT_EQ(stats.status, tool::Success) << stats.err;
+  EXPECT_NE(stats.out.find("deals 5\nwinnable 5 (100.0%)\nnot winnable 0\nunknown 0\n"),
+            std::string::npos)
+      << stats.out;
 }
 
 TEST(PelmarTool, CheckNamesEveryInvalidFile) {
@@ -294,6 +386,73 @@ TEST(PelmarTool, ConvertRefusesBrokenInputAndWritesNothing) {
 } // namespace
 
 namespace {
+
+TEST(PelmarTool, FieldGamesRefuseBadArguments) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"clicks", "--seed", "1"},
+      {"clicks", "--kinds", "7", "--seed", "1"},
+      {"clicks", "--kinds", "4"},
+      {"clicks", "--kinds", "4", "--seed", "4294967296"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "1,2"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "20,5"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "2,14"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--click", "2;3"},
+      {"clicks", "--kinds", "4", "--seed", "1", "--jokers"},
+      {"slider", "--seed", "-1"},
+      {"slider", "--seed", "1", "--click", "0,1"},
+      {"slider", "--seed", "1", "--click", "10,9"},
+      {"slider", "--seed", "1", "--click"},
+      {"slider", "--seed", "1", "--kinds", "4"},
+  };
+  for (const auto& args : cases) {
+    std::string line;
+    for (const std::string& a : args) line += a + " ";
+    ToolRun r = Tool(args);
+    EXPECT_EQ(r.status, tool::UsageError) << line;
+    EXPECT_NE(r.err.find("usage: pelmar-tool deal"), std::string::npos) << line << r.err;
+    EXPECT_EQ(r.out, "") << line;
+  }
+}
+
+// Worked out from the rules, not from the program: five times a column, a row and (with
+// jokers) one of seven kinds, then three next kinds; a click on an empty cell with nothing
+// selected answers "noway".
+TEST(PelmarTool, SliderOfSeedOneIsPinned) {
+  ToolRun r = Tool({"slider", "--seed", "1", "--jokers", "--click", "3,3"});
+  ASSERT_EQ(r.status, tool::Success) << r.err;
+  EXPECT_EQ(r.out, "noway 3,3\n"
+                   "000000030\n"
+                   "000000000\n"
+                   "000000000\n"
+                   "030000000\n"
+                   "100000000\n"
+                   "000000000\n"
+                   "003000000\n"
+                   "200000000\n"
+                   "000000000\n"
+                   "next 7 3 6\n"
+                   "score 0\n"
+                   "finished 0\n");
+}
+
+TEST(PelmarTool, ClicksPrintsTheFieldAfterItsClicks) {
+  ToolRun r = Tool({"clicks", "--kinds", "4", "--seed", "1", "--click", "2,2", "--click", "2,13"});
+  ASSERT_EQ(r.status, tool::Success) << r.err;
+  std::istringstream lines(r.out);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "noway 2,2"); // a lone tile of the top row
+  for (int row = 0; row < 12; ++row) {
+    std::getline(lines, line);
+    EXPECT_EQ(line.size(), 18u);
+    EXPECT_EQ(line.find_first_not_of("01234"), std::string::npos) << line;
+  }
+  EXPECT_EQ(line, "222414223322314234");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "tiles 214");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "groups 43");
+}
 
 struct HashiraOutcome {
   std::vector<std::string> head;        // score, removed, level, finished

@@ -54,6 +54,7 @@ public:
 
   void ShowMessage(const std::string&) override {}
   bool AskOkCancel(const std::string&, const std::string&) override { return false; }
+  bool AskYesNo(const std::string&, const std::string&) override { return false; }
   std::string AskSaveFileName(const std::string&, const std::string&, const std::string&) override {
     return {};
   }

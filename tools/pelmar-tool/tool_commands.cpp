@@ -1,10 +1,9 @@
 #include "tool_commands.h"
 
-#include <charconv>
-#include <climits>
 #include <memory>
 #include <ostream>
 
+#include "clicks_command.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
@@ -13,10 +12,12 @@
 #include "layout_drawing.h"
 #include "platform/files.h"
 #include "quiet_services.h"
+#include "rivers_memory_command.h"
+#include "seed_option.h"
+#include "slider_command.h"
+#include "solve_command.h"
 
 namespace tool {
-
-namespace {
 
 using engine::ParsedLayout;
 
@@ -25,14 +26,25 @@ const char* const Usage =
     "       pelmar-tool moves LAYOUT --seed N [--winnable] [--vertical]\n"
     "       pelmar-tool check FILE...\n"
     "       pelmar-tool convert IN OUT.lay [--map NAME]\n"
+    "       pelmar-tool rivers --variant easy|hard --seed N [--moves]\n"
+    "       pelmar-tool memory --variant easy|hard --seed N\n"
+    "       pelmar-tool clicks --kinds 4|5|6 --seed N [--click C,R]...\n"
+    "       pelmar-tool slider --seed N [--jokers] [--click C,R]...\n"
+    "       pelmar-tool solve LAYOUT --seed N [--winnable] [--vertical] [--budget-ms B] [--moves]\n"
+    "       pelmar-tool solve-stats LAYOUT --from N --count K [--winnable] [--vertical]\n"
+    "                   [--budget-ms B]\n"
     "       pelmar-tool hashira --seed N [--start-level L] [--speed 1|2|3] [--no-animate-chain]\n"
     "                           --ticks T [--key K:KEY]...\n"
     "LAYOUT and IN are .lay or .shp files, or the layouts of other mahjong solitaire programs\n"
     "(convert also takes a layout drawing, .txt); a file of several maps gives its first map,\n"
-    "or the map NAME. N is a game number from 1 to 2147483647.\n"
-    "hashira plays T steps from the generator seeded N (0 to 4294967295), each KEY (left, right,\n"
-    "up, down or release) acting just before step K, and prints score, removed, level, finished\n"
-    "and one \"kind x y state\" line per block.\n";
+    "or the map NAME. N is a game number from 1 to 2147483647; for clicks and slider it seeds\n"
+    "the generator (0 to 4294967295), and C,R is a cell: clicks C 2..19, R 2..13; slider C and\n"
+    "R 1..9. B is a search time in milliseconds (1000 unless given); K how many game numbers,\n"
+    "counting up from N. hashira plays T steps from the generator seeded N (0 to 4294967295),\n"
+    "each KEY (left, right, up, down or release) acting just before step K, and prints score,\n"
+    "removed, level, finished and one \"kind x y state\" line per block.\n";
+
+namespace {
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() &&
@@ -60,8 +72,16 @@ std::vector<ParsedLayout> ReadLayouts(const std::string& path) {
   return file.layouts;
 }
 
+} // namespace
+
+bool ReportIfBroken(const std::string& path, const ParsedLayout& parsed, std::ostream& err) {
+  if (parsed.outcome == ParsedLayout::Outcome::Ok) return false;
+  err << path << ": " << parsed.fault << "\n";
+  return true;
+}
+
 // One layout of a file: the map `map` of a map file, else its first.
-ParsedLayout ReadLayout(const std::string& path, const std::string& map = {}) {
+ParsedLayout ReadLayout(const std::string& path, const std::string& map) {
   std::vector<ParsedLayout> layouts = ReadLayouts(path);
   if (const ParsedLayout* found = engine::FindMap(layouts, map)) return *found;
   std::string names;
@@ -70,19 +90,6 @@ ParsedLayout ReadLayout(const std::string& path, const std::string& map = {}) {
   return Broken("it holds no map named \"" + map + "\" (its maps: " + names + ")");
 }
 
-bool ReportIfBroken(const std::string& path, const ParsedLayout& parsed, std::ostream& err) {
-  if (parsed.outcome == ParsedLayout::Outcome::Ok) return false;
-  err << path << ": " << parsed.fault << "\n";
-  return true;
-}
-
-struct DealOptions {
-  std::string layout;
-  int seed = 0;
-  bool winnable = false, vertical = false;
-};
-
-// Parses "LAYOUT --seed N [--winnable] [--vertical]"; an empty string on success.
 std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVertical,
                              DealOptions& options) {
   bool seeded = false;
@@ -90,12 +97,7 @@ std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVer
     const std::string& a = args[i];
     if (a == "--seed") {
       if (++i == args.size()) return "--seed needs a game number";
-      const std::string& n = args[i];
-      long long value = 0;
-      auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
-      if (ec != std::errc() || end != n.data() + n.size() || value < 1 || value > INT_MAX)
-        return "the game number must be a whole number from 1 to 2147483647, not \"" + n + "\"";
-      options.seed = static_cast<int>(value);
+      if (std::string problem = ParseSeed(args[i], options.seed); !problem.empty()) return problem;
       seeded = true;
     } else if (a == "--winnable") {
       options.winnable = true;
@@ -112,7 +114,6 @@ std::string ParseDealOptions(const std::vector<std::string>& args, bool allowVer
   return {};
 }
 
-// Deals the layout exactly as a numbered game of that number.
 void DealNumberedGame(engine::GameState& state, const ParsedLayout& layout,
                       const DealOptions& options) {
   QuietServices services(state);
@@ -123,6 +124,8 @@ void DealNumberedGame(engine::GameState& state, const ParsedLayout& layout,
   state.board.GameNumber = options.seed;
   services.BeginGame();
 }
+
+namespace {
 
 int DealOrMoves(const std::vector<std::string>& args, bool moves, std::ostream& out,
                 std::ostream& err) {
@@ -214,6 +217,11 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "moves") return DealOrMoves(args, true, out, err);
   if (command == "check") return Check(args, out, err);
   if (command == "convert") return Convert(args, err);
+  if (command == "rivers") return RiversCommand(args, out, err, Usage);
+  if (command == "memory") return MemoryCommand(args, out, err, Usage);
+  if (command == "clicks") return RunClicks(args, out, err, Usage);
+  if (command == "slider") return RunSlider(args, out, err, Usage);
+  if (command == "solve" || command == "solve-stats") return Solve(args, out, err);
   if (command == "hashira") return RunHashira(args, out, err, Usage);
   if (command == "--help" || command == "help") {
     out << Usage;

@@ -78,7 +78,7 @@ void SolitaireGame::Shuffle() {
 }
 
 void SolitaireGame::Restart() {
-  solitaire::Restart(state_, host_);
+  play::Restart(state_, host_);
 }
 
 void SolitaireGame::CountMoves() {

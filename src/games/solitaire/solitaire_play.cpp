@@ -11,20 +11,11 @@ using play::Sound;
 
 namespace {
 
-constexpr int ColumnWidth = 20, RowHeight = 25;
-// Picks count only inside these half-tile cells of the board; the hit rectangles of the
-// outermost tiles reach a little beyond them.
-constexpr int BoardColumns = 35, BoardRows = 21;
-
 constexpr int HintPenaltySeconds = 40;
 
 // Removed tiles slide along the top layer to the nearer edge column: from x 1..16 to the left,
 // from 17..33 to the right.
 constexpr int LeftEdge = 0, RightEdge = GridWidth, LastLeftColumn = 16;
-
-bool InsideBoard(int col, int row) {
-  return col >= 0 && col < BoardColumns && row >= 0 && row < BoardRows;
-}
 
 // A click on tile h, which lies under the pointer.
 void PickTile(GameState& state, Host& host, std::uint8_t h) {
@@ -188,58 +179,10 @@ void ChoisitPai(GameState& state, Host& host, int px, int py, int col, MouseButt
 
 void Back(GameState& state, Host& host) {
   const Board& b = state.board;
-  if (b.TilesLeft != 0 && b.TilesLeft != b.TileCount) GoBack(state, host);
-  // The swing would go on claiming there is no move while the move just given back exists.
-  if (state.status.StatusBounce) {
-    state.status.StatusBounce = false;
-    ShowStatus(state.status, "   ");
-  }
-}
-
-void GoBack(GameState& state, Host& host) {
-  if (state.board.GameMode == ModeTwoPlayers && state.board.TilesLeft < state.board.TileCount)
+  // Two players: the turn goes back to whoever removed the pair, with his clock as it stood.
+  if (b.GameMode == ModeTwoPlayers && b.TilesLeft != 0 && b.TilesLeft < b.TileCount)
     TakeBackTurn(state, host.clock().TickCount());
-  BackHistory(state);
-  host.FullRedraw();
-  if (state.options.ShowGirls) host.ShowPanelHOF();
-  host.Repaint();
-}
-
-void BackHistory(GameState& state) {
-  Board& b = state.board;
-  if (b.TilesLeft >= b.TileCount) return;
-  b.TilesLeft += 2;
-  b.FirstPick = 0;
-  b.SecondPick = 0;
-  b.HintA = 0;
-  b.HintB = 0;
-  const int removed = b.TileCount - b.TilesLeft;
-  for (int i = removed; i <= removed + 1; ++i) {
-    const MoveRecord& entry = b.History.entries[i];
-    b.TilePos[entry.tile] = entry.pos;
-    b.BoardGrid.Set(entry.pos, entry.tile);
-  }
-  b.History.count = removed;
-}
-
-void Restart(GameState& state, Host& host) {
-  Board& b = state.board;
-  if (b.TilesLeft == 0 || b.TilesLeft == b.TileCount) return;
-  // A step that gives nothing back ends the rewind: waiting for the deal would never end then.
-  while (b.TilesLeft < b.TileCount) {
-    const int before = b.TilesLeft;
-    GoBack(state, host);
-    if (b.TilesLeft == before) break;
-  }
-  Scoring& s = state.scoring;
-  s.GameScore = 0;
-  s.PenaltySeconds = 0;
-  s.PausedElapsed = 0;
-  s.PausedTurn1 = 0;
-  s.PausedTurn2 = 0;
-  state.pointer.HoverTile = 0;
-  s.GameStartTick = host.clock().TickCount();
-  ShowStatus(state.status, "Game restarted.");
+  play::BackPair(state, host);
 }
 
 void Hint(GameState& state, Host& host) {

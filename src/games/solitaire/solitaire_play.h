@@ -5,6 +5,7 @@
 #include "engine/game_state.h"
 #include "play/game.h"
 #include "play/host.h"
+#include "play/pair_undo.h"
 
 namespace solitaire {
 
@@ -22,14 +23,9 @@ void ButtonDown(GameState& state, Host& host, MouseButton button, int X, int Y);
 // free is refused with "noway".
 void ChoisitPai(GameState& state, Host& host, int px, int py, int col, MouseButton button, int row);
 
-// Takes the last removed pair back, and stops the "no more moves" swing of the status line.
+// Takes the last removed pair back (play::BackPair); two players also get the turn back.
 void Back(GameState& state, Host& host);
-// One undo step with its redraw; two players also get the turn back.
-void GoBack(GameState& state, Host& host);
-// Puts the last removed pair back on the board from the move history.
-void BackHistory(GameState& state);
-// Takes every move back and starts the clock and the penalties afresh.
-void Restart(GameState& state, Host& host);
+using play::Restart;
 
 // Marks the next possible move, cycling through them; each hint costs 40 seconds.
 void Hint(GameState& state, Host& host);

@@ -32,6 +32,8 @@ BoardWidget::BoardWidget(WindowEvents& events, QWidget* parent) : QWidget(parent
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(176, 117);
   setMouseTracking(true); // the pointer highlight follows moves without a button held
+  // A click on the board takes the keys back from a toolbar button: the games play by keys too.
+  setFocusPolicy(Qt::ClickFocus);
 }
 
 namespace {

@@ -293,10 +293,10 @@ void MainWindow::SetGamesPanel(const GamesPanelItems& panel) {
 }
 
 void MainWindow::ShowGamesPanel(bool shown) {
-  if (!panel_) return;
-  // A button of the panel would keep the arrow keys for itself: the game gets them.
-  if (!shown && panel_->isAncestorOf(focusWidget())) board_->setFocus();
-  panel_->setVisible(shown);
+  if (panel_) panel_->setVisible(shown);
+  // The panel's button that started the game would keep the keys, and a button takes the arrows
+  // for itself: the keys of the game go to the board.
+  if (!shown) board_->setFocus();
 }
 
 void MainWindow::PlaceGamesPanel(int left, int top) {

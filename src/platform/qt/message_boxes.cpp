@@ -23,6 +23,12 @@ bool MessageBoxes::AskOkCancel(const std::string& caption, const std::string& te
   return box.exec() == QMessageBox::Ok;
 }
 
+bool MessageBoxes::AskYesNo(const std::string& caption, const std::string& text) {
+  return QMessageBox::question(&parent_, QString::fromStdString(caption),
+                               QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 std::string MessageBoxes::AskSaveFileName(const std::string& title, const std::string& filter,
                                           const std::string& initialFolder) {
   return QFileDialog::getSaveFileName(&parent_, QString::fromStdString(title),

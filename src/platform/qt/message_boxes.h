@@ -12,6 +12,7 @@ public:
   explicit MessageBoxes(QWidget& parent) : parent_(parent) {}
   void ShowMessage(const std::string& text) override;
   bool AskOkCancel(const std::string& caption, const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
   std::string AskSaveFileName(const std::string& title, const std::string& filter,
                               const std::string& initialFolder) override;
   std::string AskOpenFileName(const std::string& title, const std::string& filter,

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QTextDocument>
+
+#include "platform/rich_text.h"
+
+namespace platform::qt {
+
+// Replaces the document's contents with the rich text. A list item shows its marker as text
+// followed by a tab, hanging at the left of the item's text.
+void FillDocument(QTextDocument& document, const RichText& text);
+
+} // namespace platform::qt
