@@ -1,6 +1,8 @@
+#include <random>
+
 #include "app/program_fixture.h"
 #include "games/hashira/hashira_game.h"
-#include "platform/files.h"
+#include "support/hashira_invariants.h"
 
 namespace program_testing {
 namespace {
@@ -110,6 +112,38 @@ TEST_F(HashiraProgramTest, TheEndEntersTheHallOfFameInHundredsWithTheLevelReache
   Command(CommandId::Stop);
   EXPECT_EQ(Board().GameMode, engine::ModeGamesPanel);
   EXPECT_EQ(window_.results.size(), 1u) << "a stopped game leaves no result";
+}
+
+// Keys, steps, pauses and clock ticks at random until the game ends: the pit keeps its
+// invariants after every event, drawing and all.
+TEST_F(HashiraProgramTest, RandomPlayKeepsThePitSound) {
+  std::mt19937 random(7);
+  const auto below = [&random](int n) { return static_cast<int>(random() % n); };
+  Command(CommandId::FallVeryQuickly);
+  Command(CommandId::Hashira);
+  for (int event = 0; event < 20000; ++event) {
+    switch (below(24)) {
+    case 0:
+    case 1:
+      pelmar_.OnKeyDown(static_cast<Key>(below(7)));
+      break;
+    case 2:
+      pelmar_.OnKeyUp(Key::Other);
+      break;
+    case 3:
+      Command(CommandId::Pause);
+      break;
+    case 4:
+      Tick();
+      break;
+    default:
+      pelmar_.Timer1timer();
+      break;
+    }
+    if (Board().GameMode == engine::ModeGamesPanel) break; // the game is over
+    ASSERT_TRUE(testing_support::PitIsConsistent(Columns())) << event;
+  }
+  EXPECT_EQ(window_.results.size(), 1u) << "played to its end";
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(HashiraRulesTest, LinesScoreByTheirTilesTimesTheLinkOfTheChain) {
     for (int p : c.points) total += p;
     EXPECT_EQ(state->scoring.GameScore, total);
     EXPECT_EQ(game.ChainLevel, 0) << "a new column starts a new chain";
-    EXPECT_TRUE(Settled(game));
+    EXPECT_TRUE(PitIsConsistent(game));
   }
 }
 
@@ -190,7 +190,7 @@ TEST_F(HashiraRulesTest, BlocksAboveRemovedOnesAboveThePitFallToo) {
   EXPECT_EQ(game.ColumnBlocks[FindBlock(game, 96, -32)].kind, 4);
   EXPECT_EQ(game.ColumnBlocks[FindBlock(game, 96, -64)].kind, 3);
   EXPECT_EQ(FindBlock(game, 96, -96), 0);
-  EXPECT_TRUE(Settled(game));
+  EXPECT_TRUE(PitIsConsistent(game));
 }
 
 // Blocks fall in the order of the list, not from the bottom up: a block that comes to rest may
@@ -210,7 +210,7 @@ TEST_F(HashiraRulesTest, BlocksFallingIntoGapsNeverShareACell) {
   game.PhaseTicks = 10;
   for (int step = 0; step < 100 && game.ColumnPhase != ColumnFalls; ++step) {
     Step();
-    ASSERT_TRUE(Settled(game)) << "step " << step;
+    ASSERT_TRUE(PitIsConsistent(game)) << "step " << step;
   }
   for (int y = 192; y <= 352; y += CellSize) EXPECT_NE(FindBlock(game, 32, y), 0) << y;
 }
@@ -232,7 +232,7 @@ TEST(HashiraRulesGames, RandomKeysKeepThePitSound) {
       if (r == 4) FormKeyUp(game.flags);
       DoColumns(game, *state);
       if (state->board.GameFinished) break;
-      ASSERT_TRUE(Settled(game)) << "game " << round;
+      ASSERT_TRUE(PitIsConsistent(game)) << "game " << round;
     }
   }
 }

@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <initializer_list>
 
 #include "games/hashira/hashira_rules.h"
 #include "games/hashira/hashira_state.h"
+#include "support/hashira_invariants.h"
 
 namespace hashira_testing {
 
 using namespace hashira;
+using testing_support::PitIsConsistent;
 
 struct Cell {
   int x, y, kind;
@@ -38,30 +39,6 @@ inline void Falling(ColumnsGame& game, int x, double bottomY, std::array<int, Co
     game.ColumnBlocks[++game.BlockCount] = {x, bottomY - CellSize * (ColumnLength - 1 - k), InPlay,
                                             kinds[static_cast<std::size_t>(k)]};
   game.ColumnPhase = ColumnFalls;
-}
-
-// Every block at rest lies on the floor or on another block, no two share a cell, and the
-// column under control is the last three records, one above the other.
-inline ::testing::AssertionResult Settled(const ColumnsGame& game) {
-  const int falling = game.ColumnPhase == ColumnFalls ? ColumnLength : 0;
-  for (int k = 1; k < falling; ++k) {
-    const Block& lower = game.ColumnBlocks[static_cast<std::size_t>(game.BlockCount - k + 1)];
-    const Block& upper = game.ColumnBlocks[static_cast<std::size_t>(game.BlockCount - k)];
-    // Each height adds the same speeds, rounded each on its own.
-    if (upper.x != lower.x || std::abs(upper.y - (lower.y - CellSize)) > 1e-6 ||
-        upper.state != InPlay)
-      return ::testing::AssertionFailure() << "the falling column came apart";
-  }
-  for (int i = 1; i <= game.BlockCount; ++i) {
-    const Block& b = game.ColumnBlocks[static_cast<std::size_t>(i)];
-    const int y = static_cast<int>(b.y);
-    if (b.y == y && FindBlock(game, b.x, y) != i)
-      return ::testing::AssertionFailure() << "two blocks at " << b.x << "," << y;
-    if (i > game.BlockCount - falling || b.state != InPlay) continue;
-    if (y != FloorRowTop && FindBlock(game, b.x, y + CellSize) == 0)
-      return ::testing::AssertionFailure() << "block hanging at " << b.x << "," << y;
-  }
-  return ::testing::AssertionSuccess();
 }
 
 } // namespace hashira_testing
