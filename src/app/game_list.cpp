@@ -1,8 +1,9 @@
 #include "app/game_list.h"
 
+#include "games/clicks/clicks_game.h"
+#include "games/hashira/hashira_game.h"
 #include "games/memory/memory_game.h"
 #include "games/rivers/rivers_game.h"
-#include "games/clicks/clicks_game.h"
 #include "games/slider/slider_game.h"
 #include "games/solitaire/solitaire_game.h"
 #include "games/solitaire/solitaire_start.h"
@@ -42,6 +43,8 @@ Games MakeGames(engine::GameState& state, play::Host& host) {
              {CommandId::ClicksHard, play::game_code::ClicksHard}});
   games.Add(std::make_unique<slider::SliderGame>(state, host),
             {{CommandId::Slider, play::KeepVariant}});
+  games.Add(std::make_unique<hashira::HashiraGame>(state, host),
+            {{CommandId::Hashira, hashira::HashiraGame::Named}});
   return games;
 }
 

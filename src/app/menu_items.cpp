@@ -68,7 +68,8 @@ std::vector<platform::MenuItem> MenuItems(const engine::GameState& state,
                                           const FolderEntries& folders) {
   std::vector<platform::MenuItem> items;
   for (const shell::Command& c : shell::Commands())
-    if (c.menu != shell::Menu::Board) items.push_back(FixedItem(c, state.options));
+    if (c.menu != shell::Menu::Board && c.menu != shell::Menu::GamesPanel)
+      items.push_back(FixedItem(c, state.options));
   AddEntries(items, shell::Menu::Layout, folders.layouts, shell::LayoutEntryBase, LayoutRadioGroup);
   AddEntries(items, shell::Menu::Tileset, folders.tilesets, shell::TilesetEntryBase,
              TilesetRadioGroup);

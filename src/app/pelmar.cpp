@@ -134,6 +134,16 @@ void TPelmar::ShowCurrentTile(int tile) {
   window_->ShowSidePanel();
 }
 
+void TPelmar::ShowBoardRect(platform::Rect area) {
+  render::BoardPictures& p = pictures_;
+  DrawOwnField(p.WorkBitmap, platform::Intersect(area, p.Game.Bounds()));
+  // A step often moves things by less than a pixel, and then nothing need reach the screen.
+  const platform::Rect changed = platform::ChangedArea(p.WorkBitmap, p.Game, area);
+  if (changed.Empty()) return;
+  platform::Blit(p.Game, changed.left, changed.top, p.WorkBitmap, changed);
+  window_->ShowBoard(changed);
+}
+
 play::PanelCanvas TPelmar::SidePanel() {
   return {SaveHof_, hallPictures_.HofPic, desktop_.Painter()};
 }
@@ -177,13 +187,14 @@ void TPelmar::ShowPauseStep(shell::PauseStep step) {
 }
 
 void TPelmar::GameOver() {
-  if (const play::Game* game = ActiveGame(); game && !game->Verdict().empty())
-    return VerdictGameOver(game->Verdict());
+  const play::Game* game = ActiveGame();
+  if (game && !game->Verdict().empty()) return VerdictGameOver(game->Verdict());
   engine::Board& b = state_.board;
   ShowCursor(render::CursorShape::Arrow);
   renderer_.ShowFond();
   b.GameOverShown = true;
-  const records::GameOverOutcome outcome = records::PrepareGameOver(state_, hall_, 0);
+  const records::GameOverOutcome outcome =
+      records::PrepareGameOver(state_, hall_, game ? game->LevelReached() : 0);
   gameClock_.WriteScore(ActiveGame());
   ShowStatusBar();
   IM(engine::ModeGameOver);
@@ -328,7 +339,8 @@ void TPelmar::OnKeyDown(platform::Key key) {
 void TPelmar::OnKeyUp(platform::Key key) {
   Handle(
       [this, key] {
-        if (play::Game* game = ActiveGame()) game->KeyUp(key);
+        // A key let go during a pause is not held any more when the game goes on.
+        if (play::Game* game = CurrentGame()) game->KeyUp(key);
       },
       Arrival::Input);
 }

@@ -82,6 +82,7 @@ public:
   void AskGameNumber() override;
   void ShowCursor(render::CursorShape shape) override;
   platform::Desktop& desktop() override { return desktop_; }
+  void ShowBoardRect(platform::Rect area) override;
   play::PanelCanvas SidePanel() override;
   void ShowSidePanel() override { window_->ShowSidePanel(); }
   void SetPathFound(bool found) override { pictures_.PathFound = found; }
@@ -203,6 +204,9 @@ private:
   void ShowMoves() { gameClock_.NStatus(); }
   void ShowTime() { gameClock_.ShowTimeClick(); }
   void LoadlayoutClick(int entry);
+  // "Start Level" on the games panel: the level menu, then the button shows the level chosen.
+  void StartLevelClick();
+  void ShowStartLevel();
   void LoadTilesetFromDisk() { tilesets_.Load1Click(render::PictureMenu::FromDisk); }
   void LoadBackgroundFromDisk() { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); }
   void SolidBackground() { backgrounds_.None1Click(true); }

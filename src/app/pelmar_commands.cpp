@@ -4,6 +4,7 @@
 #include "app/menu_items.h"
 #include "app/pelmar.h"
 #include "engine/layout_loading.h"
+#include "shell/games_panel.h"
 #include "shell/last_played_game.h"
 #include "shell/settings.h"
 
@@ -50,6 +51,7 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::HighlightBlue, &TPelmar::HighlightBlue},
     {CommandId::ShowMoves, &TPelmar::ShowMoves},
     {CommandId::ShowTime, &TPelmar::ShowTime},
+    {CommandId::StartLevel, &TPelmar::StartLevelClick},
 };
 
 void TPelmar::RunCommand(int id) {
@@ -147,6 +149,19 @@ void TPelmar::LoadlayoutClick(int entry) {
     engine::LoadlayoutClick(state_, *this, entry);
   if (layouts.CheckedEntry > 0)
     window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
+}
+
+void TPelmar::StartLevelClick() {
+  const int level = window_->PopUpMenu(static_cast<int>(CommandId::StartLevel),
+                                       shell::StartLevelMenu(), state_.options.StartLevel);
+  if (level == 0) return;
+  state_.options.StartLevel = level; // the next game starts there
+  ShowStartLevel();
+}
+
+void TPelmar::ShowStartLevel() {
+  window_->SetCaptions(static_cast<int>(CommandId::StartLevel), {},
+                       shell::StartLevelCaption(state_.options.StartLevel));
 }
 
 void TPelmar::Shadows() {

@@ -52,6 +52,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
   ApplyLook();
   Splashing("Loading graphics...");
   window_->SetGamesPanel(app::GamesPanelItems());
+  ShowStartLevel();
   idlePictures_ = app::LoadIdlePictures(desktop_);
   hallPictures_ = app::LoadHallPictures(desktop_);
   SaveHof_ = hallPictures_.HofPic;
@@ -91,6 +92,7 @@ void TPelmar::ReadSettings() {
   state_.layouts.LayoutIndex = settings_.LayoutIndex;
   state_.LastBoard = settings_.LastBoard;
   state_.board.GameNumber = settings_.GameNumber;
+  state_.options.StartLevel = settings_.StartLevel;
   tilesetIndex_ = settings_.TilesetIndex;
   backgroundIndex_ = settings_.BackgroundIndex;
   tilesets_.menu.lastLoaded = settings_.LastLoadedTileset;
@@ -110,6 +112,7 @@ void TPelmar::SaveSettings() {
   settings_.LayoutIndex = state_.layouts.LayoutIndex;
   settings_.LastBoard = state_.LastBoard;
   settings_.GameNumber = state_.board.GameNumber;
+  settings_.StartLevel = state_.options.StartLevel;
   settings_.MidiNumber = musicState_.MidiNumber;
   settings_.CurrentPlayerName = hall_.CurrentPlayerName;
   const platform::WindowGeometry at = window_->Geometry();

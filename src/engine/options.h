@@ -59,7 +59,8 @@ struct Options {
   bool RandomMusic = false; // "Random Music"
   bool EnableMOD = false;   // "Enable MOD digital music player"
 
-  int SpeedFall = 3; // Hashira: 1 normally, 2 quickly, 3 very quickly
+  int SpeedFall = 3;  // Hashira: 1 normally, 2 quickly, 3 very quickly
+  int StartLevel = 1; // Hashira: the level a new game starts at, 1..10 ("Start Level")
 };
 
 } // namespace engine

@@ -160,6 +160,33 @@ void FillRect(Bitmap& dst, Rect r, uint32_t colour) {
   for (int y = c.top; y < c.bottom; ++y, row += stride) std::fill_n(row, c.Width(), colour);
 }
 
+Rect ChangedArea(const Bitmap& a, const Bitmap& b, Rect r) {
+  const Rect c = Intersect(Intersect(r, a.Bounds()), b.Bounds());
+  if (c.Empty()) return {};
+  const auto row = [c](const Bitmap& m, int y) {
+    return m.Pixels() + static_cast<size_t>(y) * static_cast<size_t>(m.Width()) +
+           static_cast<size_t>(c.left);
+  };
+  const size_t bytes = static_cast<size_t>(c.Width()) * sizeof(uint32_t);
+  const auto differs = [&](int y) { return std::memcmp(row(a, y), row(b, y), bytes) != 0; };
+  int top = c.top;
+  while (top < c.bottom && !differs(top)) ++top;
+  if (top == c.bottom) return {};
+  int bottom = c.bottom;
+  while (!differs(bottom - 1)) --bottom;
+  int left = c.right, right = c.left;
+  for (int y = top; y < bottom; ++y) {
+    const uint32_t *pa = row(a, y), *pb = row(b, y);
+    int x = 0;
+    while (c.left + x < left && pa[x] == pb[x]) ++x;
+    left = std::min(left, c.left + x);
+    x = c.Width() - 1;
+    while (c.left + x >= right && pa[x] == pb[x]) --x;
+    right = std::max(right, c.left + x + 1);
+  }
+  return {left, top, right, bottom};
+}
+
 void FrameRect(Bitmap& dst, Rect r, uint32_t colour, int penWidth) {
   if (penWidth <= 0 || r.Empty()) return;
 

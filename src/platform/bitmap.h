@@ -99,6 +99,10 @@ void DrawTransparent(Bitmap& dst, int dx, int dy, const Bitmap& src, Rect srcRec
 
 void FillRect(Bitmap& dst, Rect r, uint32_t colour);
 
+// The smallest rectangle inside r out of which a and b hold the same pixels (top bytes too), so
+// that only what really changed between two pictures need be shown; empty where they agree.
+Rect ChangedArea(const Bitmap& a, const Bitmap& b, Rect r);
+
 // Outline penWidth pixels thick lying wholly inside r. A pen at least half as wide as r meets
 // itself and fills r; a pen of zero or less draws nothing.
 void FrameRect(Bitmap& dst, Rect r, uint32_t colour, int penWidth = 1);

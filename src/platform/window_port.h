@@ -193,7 +193,8 @@ public:
   virtual void SetBoardPopup(const std::vector<PopupItem>& items) = 0;
   virtual void EnableBoardPopup(bool enabled) = 0;
   virtual void SetChecked(int id, bool checked) = 0;
-  // New captions for a menu item and for the toolbar button that runs the same command.
+  // New captions for a menu item and for the toolbar or games-panel button that runs the same
+  // command.
   virtual void SetCaptions(int id, const std::string& menuCaption,
                            const std::string& buttonCaption) = 0;
   // Gives the toolbar button its other look (ToolItem::otherIcon) or its own back; the menu
@@ -212,6 +213,10 @@ public:
   virtual void PlaceGamesPanel(int left, int top) = 0;
   // Reveals "Play Same Game Again" and makes it the panel's default button.
   virtual void ShowSameGameButton() = 0;
+  // Pops up a menu of `entries` under the games-panel button that runs `command`, entry
+  // `checked` (from 1; 0 for none) marked, and waits for the choice: the entry chosen (from 1),
+  // or 0 when the menu was closed without one.
+  virtual int PopUpMenu(int command, const std::vector<std::string>& entries, int checked) = 0;
 
   // Runs the 50 ms clock, unless it is running already.
   virtual void StartClock() = 0;

@@ -59,6 +59,8 @@ public:
   // A check mark of the menus changed: a game that shows an option redraws what it shows.
   virtual void OptionChanged() {}
 
+  // The level the finished game reached, which its hall-of-fame entry keeps; 0 for none.
+  virtual int LevelReached() const { return 0; }
   // The end of a cleared board: a verdict shown instead of a result and a hall-of-fame entry.
   virtual std::string_view Verdict() const { return {}; }
 

@@ -42,6 +42,11 @@ public:
   virtual void ShowCursor(render::CursorShape shape) = 0;
   // The built-in pictures and the lettering.
   virtual platform::Desktop& desktop() = 0;
+  // Composes `area` of the game's own field anew over the board picture as it stands (the
+  // game's DrawField, which must cover the area itself) and shows at once what changed in it,
+  // leaving the rest of the board alone: for a field that moves on every step of the thread
+  // timer.
+  virtual void ShowBoardRect(platform::Rect area) = 0;
   // Draw into the side panel only while it is shown (options.ShowHallOfFame), then show it.
   virtual PanelCanvas SidePanel() = 0;
   virtual void ShowSidePanel() = 0;

@@ -58,7 +58,7 @@ const std::array Table{
     Entry(CommandId::ClicksNormal, Menu::New, "Clicks (Normal)", "F5"),
     Entry(CommandId::ClicksHard, Menu::New, "Clicks (Hard)", "Shift+F5"),
     Entry(CommandId::Slider, Menu::New, "Slider", "F6"),
-    Entry(CommandId::Hashira, Menu::New, "Hashira", "F7", A::NotBuilt),
+    Entry(CommandId::Hashira, Menu::New, "Hashira", "F7"),
     Entry(CommandId::Exit, Menu::New, "E&xit", "Ctrl+C"),
     Play(CommandId::Back, "&Back", "Ctrl+Z", P::Back),
     Play(CommandId::Hint, "&Hint", "Ctrl+H", P::Hint),
@@ -160,6 +160,8 @@ const std::array Table{
     SeparatorAfter(
         Option(CommandId::RandomMusic, Menu::Music, "Random Music", &Options::RandomMusic)),
     Entry(CommandId::Redraw, Menu::Board, "Redraw"),
+    // Opens the Hashira level menu under its button.
+    Entry(CommandId::StartLevel, Menu::GamesPanel, "Start Level"),
     Entry(CommandId::HelpContents, Menu::Help, "&Help", {}, A::NotBuilt),
     Entry(CommandId::About, Menu::Help, "&About...", {}, A::NotBuilt),
 };
@@ -218,6 +220,7 @@ constexpr std::array MenuTitles{
     MenuName{Menu::Look, "Look", Menu::Options},
     MenuName{Menu::Pause, "Pause", Menu::Options},
     MenuName{Menu::Board, "Board"},
+    MenuName{Menu::GamesPanel, "Games Panel"},
 };
 
 const MenuName* FindMenu(Menu menu) {

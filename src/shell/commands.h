@@ -96,6 +96,7 @@ enum class CommandId : int {
   SetMusic,
   HallOfFame,
   PlayerName,
+  StartLevel,
 };
 
 // The menus of the menu bar, then the submenus of Options. The bar shows the menus in the order
@@ -119,6 +120,8 @@ enum class Menu {
   Pause,
   // The board's pop-up menu only: its entries have no place on the menu bar.
   Board,
+  // The games panel only: a button whose command is no entry of the menu bar.
+  GamesPanel,
 };
 
 // The menu of the bar that holds a submenu; none for a menu of the bar itself.

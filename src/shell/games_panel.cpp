@@ -20,9 +20,8 @@ constexpr std::array ClicksButtons{DifficultyButton{"Easy", C::ClicksEasy},
                                    DifficultyButton{"Normal", C::ClicksNormal},
                                    DifficultyButton{"Hard", C::ClicksHard}};
 constexpr std::array SliderButtons{DifficultyButton{"Slider New game", C::Slider}};
-// "Start Level" opens the Hashira level menu, which is no command of the menu bar.
 constexpr std::array HashiraButtons{DifficultyButton{"Hashira", C::Hashira},
-                                    DifficultyButton{"Start Level", std::nullopt}};
+                                    DifficultyButton{"Start Level", C::StartLevel}};
 
 // A picture starts the hard Rivers and Clicks but the easy Memory: the variant most players
 // come back for.
@@ -46,6 +45,17 @@ constexpr std::array Games{
 
 std::span<const PanelGame> PanelGames() {
   return Games;
+}
+
+std::vector<std::string> StartLevelMenu() {
+  std::vector<std::string> entries;
+  for (int level = 1; level <= HighestStartLevel; ++level)
+    entries.push_back("Start at Level " + std::to_string(level));
+  return entries;
+}
+
+std::string StartLevelCaption(int level) {
+  return "Level " + std::to_string(level);
 }
 
 bool PanelButtonEnabled(std::optional<CommandId> command) {

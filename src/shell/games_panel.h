@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/options.h"
 #include "shell/commands.h"
@@ -20,8 +22,7 @@ constexpr std::string_view PanelTitle = "Welcome to";
 constexpr std::string_view PanelProgramName = "Pelmar !";
 constexpr std::string_view PanelDescriptionAtStart = "Game Description...";
 
-// A button under a game's picture. `command` is empty for a button whose action is no command
-// of the menus (the Hashira level menu).
+// A button under a game's picture; `command` is empty for a button that does nothing.
 struct DifficultyButton {
   std::string_view caption;
   std::optional<CommandId> command;
@@ -42,6 +43,12 @@ constexpr std::string_view SameGameCaption = "Play Same Game Again";
 constexpr CommandId SameGameCommand = CommandId::LastPlayedGame;
 // "Classic" is the default button until the first game makes "Play Same Game Again" one.
 constexpr CommandId DefaultPanelCommand = CommandId::RandomSolitaire;
+
+// The Hashira start levels: "Start Level" pops up a menu of them, checked at the chosen one, and
+// then shows the chosen level as its caption.
+constexpr int HighestStartLevel = 10;
+std::vector<std::string> StartLevelMenu();
+std::string StartLevelCaption(int level);
 
 // Whether a panel button can be pressed now: its command exists and is built.
 bool PanelButtonEnabled(std::optional<CommandId> command);

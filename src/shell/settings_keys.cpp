@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "shell/games_panel.h"
+
 namespace shell {
 
 namespace {
@@ -51,9 +53,6 @@ constexpr Setting ScreenWidthByDefault(Setting s) {
   s.defaultIsScreenWidth = true;
   return s;
 }
-
-// The Hashira start levels that its level menu offers.
-constexpr int HighestStartLevel = 10;
 
 const std::array Keys{
     Setting{.key = "CurrentVersion", .kind = K::String, .binding = SettingRole::Version},

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -237,6 +238,28 @@ TEST(BitmapTest, FillAndFrameMatchModel) {
             << "} pen " << c.pen << " " << Where(x, y);
       }
     }
+  }
+}
+
+TEST(BitmapTest, ChangedAreaBoundsTheDifferingPixelsInsideTheRectangle) {
+  struct Point {
+    int x, y;
+  };
+  const struct {
+    std::vector<Point> changed;
+    Rect within, expected;
+  } cases[] = {
+      {{}, {0, 0, 8, 7}, {}},
+      {{{3, 2}}, {0, 0, 8, 7}, {3, 2, 4, 3}},
+      {{{1, 5}, {6, 1}}, {0, 0, 8, 7}, {1, 1, 7, 6}},
+      {{{0, 0}, {7, 6}}, {-5, -5, 50, 50}, {0, 0, 8, 7}},
+      {{{1, 5}, {6, 1}}, {2, 0, 8, 4}, {6, 1, 7, 2}},
+      {{{1, 5}}, {2, 0, 8, 4}, {}},
+  };
+  for (const auto& c : cases) {
+    Bitmap a(8, 7, kBackground), b(8, 7, kBackground);
+    for (const Point& p : c.changed) b.SetPixel(p.x, p.y, Rgb(9, 9, 9));
+    EXPECT_EQ(ChangedArea(a, b, c.within), c.expected) << c.changed.size();
   }
 }
 

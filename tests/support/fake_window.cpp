@@ -44,6 +44,15 @@ void FakeWindow::AskGameNumber(const platform::GameNumberDialog& dialog) {
   dialog.accepted(text);
 }
 
+int FakeWindow::PopUpMenu(int command, const std::vector<std::string>& entries, int checked) {
+  poppedMenus.push_back({command, entries, checked});
+  if (duringDialog) duringDialog();
+  if (menuChoices.empty()) return 0;
+  const int chosen = menuChoices.front();
+  menuChoices.pop_front();
+  return chosen;
+}
+
 bool FakeWindow::Enabled(int id) const {
   const auto it = items.find(id);
   return it != items.end() && it->second.enabled;

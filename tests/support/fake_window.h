@@ -21,7 +21,10 @@ public:
   platform::Ui& ui() override { return scriptedUi; }
   void SetBoardPicture(platform::Bitmap& game) override { board = &game; }
   void SetBackgroundPicture(platform::Bitmap&) override {}
-  void ShowBoard(platform::Rect) override { ++boardShows; }
+  void ShowBoard(platform::Rect changed) override {
+    ++boardShows;
+    lastShown = changed;
+  }
   void Present() override;
   void SetSidePanelPicture(platform::Bitmap&) override {}
   void ShowSidePanel() override { ++sidePanelShows; }
@@ -42,6 +45,7 @@ public:
   void ShowGamesPanel(bool shown) override { gamesPanelShown = shown; }
   void PlaceGamesPanel(int, int) override {}
   void ShowSameGameButton() override { sameGameButton = true; }
+  int PopUpMenu(int command, const std::vector<std::string>& entries, int checked) override;
   void StartClock() override { clockRunning = true; }
   void StartThreadTimer(int) override { threadTimerRunning = true; }
   void ShowFirstTime(const platform::Placement&) override { shown = true; }
@@ -72,10 +76,19 @@ public:
   std::map<platform::WindowPart, bool> parts;
   int screenWidth = 1280;
   int boardShows = 0, presents = 0, sidePanelShows = 0, hallWindows = 0;
+  platform::Rect lastShown;
   // Runs at every animation frame and while a dialog is open, as input arriving then would.
   std::function<void()> duringFrame, duringDialog;
   // What the game number dialog's box holds when "OK" is pressed; none cancels it.
   std::deque<std::string> gameNumbers;
+  // The pop-up menus shown, and the entries chosen from them in turn; none closes a menu.
+  struct PoppedMenu {
+    int command;
+    std::vector<std::string> entries;
+    int checked;
+  };
+  std::vector<PoppedMenu> poppedMenus;
+  std::deque<int> menuChoices;
 
 private:
   platform::WindowEvents& events_;

@@ -96,6 +96,7 @@ public:
   void AskGameNumber() override;
   void ShowCursor(render::CursorShape shape) override { cursors.push_back(shape); }
   platform::Desktop& desktop() override { return desktop_; }
+  void ShowBoardRect(platform::Rect area) override { shownRects.push_back(area); }
   play::PanelCanvas SidePanel() override { return {panel, cleanPanel, desktop_}; }
   void ShowSidePanel() override { ++sidePanelShows; }
 
@@ -108,6 +109,7 @@ public:
   platform::Bitmap panel{92, 472}, cleanPanel{92, 472};
   int fullRedraws = 0, emptyBoards = 0, repaints = 0, stops = 0, panels = 0, sidePanelShows = 0;
   std::vector<int> redrawnTiles, highlightRedraws;
+  std::vector<platform::Rect> shownRects;
   std::vector<play::Sound> sounds;
   std::vector<int> modes; // every mode switched to, in order
   std::vector<int> addedLayouts;

@@ -14,6 +14,7 @@
 #include "engine/deal.h"
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
+#include "engine/random.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -89,6 +90,17 @@ TEST(PelmarTool, UsageErrorsExitWithTwo) {
       {"rivers", "--variant", "easy", "--seed", "0"},
       {"memory", "--variant", "hard"},
       {"memory", "--variant", "easy", "--seed", "1", "--moves"},
+      {"hashira"},
+      {"hashira", "--seed", "1"},
+      {"hashira", "--ticks", "5"},
+      {"hashira", "--seed", "-1", "--ticks", "5"},
+      {"hashira", "--seed", "4294967296", "--ticks", "5"},
+      {"hashira", "--seed", "1", "--ticks", "5", "--speed", "4"},
+      {"hashira", "--seed", "1", "--ticks", "5", "--start-level", "11"},
+      {"hashira", "--seed", "1", "--ticks", "5", "--key", "0:left"},
+      {"hashira", "--seed", "1", "--ticks", "5", "--key", "3:jump"},
+      {"hashira", "--seed", "1", "--ticks", "5", "--key", "left"},
+      {"hashira", "--seed", "1", "--ticks", "5", "--fast"},
   };
   for (const auto& args : cases) {
     std::string line;
@@ -440,6 +452,64 @@ TEST(PelmarTool, ClicksPrintsTheFieldAfterItsClicks) {
   EXPECT_EQ(line, "tiles 214");
   std::getline(lines, line);
   EXPECT_EQ(line, "groups 43");
+}
+
+struct HashiraOutcome {
+  std::vector<std::string> head;        // score, removed, level, finished
+  std::vector<std::vector<int>> blocks; // kind x y state
+};
+
+HashiraOutcome Hashira(std::vector<std::string> args) {
+  args.insert(args.begin(), "hashira");
+  const ToolRun r = Tool(args);
+  EXPECT_EQ(r.status, tool::Success) << r.err;
+  HashiraOutcome outcome;
+  std::istringstream lines(r.out);
+  std::string line;
+  for (int i = 0; i < 4 && std::getline(lines, line); ++i) outcome.head.push_back(line);
+  std::vector<int> b(4);
+  while (lines >> b[0] >> b[1] >> b[2] >> b[3]) outcome.blocks.push_back(b);
+  EXPECT_TRUE(lines.eof()) << r.out;
+  return outcome;
+}
+
+TEST(PelmarTool, HashiraSeedsTheGeneratorAndActsOnEachKeyBeforeItsStep) {
+  engine::Generator rng{7};
+  std::vector<int> kinds;
+  for (int k = 0; k < 3; ++k) kinds.push_back(rng.Random(6));
+  struct Case {
+    std::vector<std::string> keys;
+    int ticks;
+    int x, topY;
+  } cases[] = {
+      {{}, 1, 64, -95},
+      {{"1:left"}, 1, 32, -95},
+      {{"1:right", "2:right"}, 2, 128, -95}, // each press moves once
+      {{"1:left", "1:left"}, 1, 64, -95},    // pressed twice before one step: no move
+      {{"1:down", "2:release"}, 2, 64, -87}, // 8 pixels, then 0.4 again
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--seed", "7",       "--speed",
+                                     "1",      "--ticks", std::to_string(c.ticks)};
+    for (const std::string& k : c.keys) args.insert(args.end(), {"--key", k});
+    const HashiraOutcome o = Hashira(args);
+    EXPECT_EQ(o.head, (std::vector<std::string>{"score 0", "removed 0", "level 1", "finished 0"}));
+    ASSERT_EQ(o.blocks.size(), 3u);
+    for (int k = 0; k < 3; ++k)
+      EXPECT_EQ(o.blocks[k], (std::vector<int>{kinds[k], c.x, c.topY + 32 * k, 1}))
+          << c.keys.size() << " keys, block " << k;
+  }
+}
+
+TEST(PelmarTool, HashiraStopsAtTheEndOfTheGame) {
+  const HashiraOutcome o = Hashira({"--seed", "3", "--start-level", "5", "--ticks", "100000"});
+  ASSERT_EQ(o.head.size(), 4u);
+  EXPECT_EQ(o.head[3], "finished 1");
+  EXPECT_EQ(o.head[1].substr(0, 8), "removed ");
+  EXPECT_GE(std::stoi(o.head[1].substr(8)), 120) << "counted from the start level";
+  bool entryTaken = false;
+  for (const auto& b : o.blocks) entryTaken = entryTaken || (b[1] == 64 && b[2] == 0);
+  EXPECT_TRUE(entryTaken);
 }
 
 } // namespace

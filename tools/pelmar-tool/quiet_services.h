@@ -48,6 +48,7 @@ public:
   void AskGameNumber() override {}
   void ShowCursor(render::CursorShape) override {}
   platform::Desktop& desktop() override { return *this; }
+  void ShowBoardRect(platform::Rect) override {}
   play::PanelCanvas SidePanel() override { return {panel_, panel_, *this}; }
   void ShowSidePanel() override {}
 

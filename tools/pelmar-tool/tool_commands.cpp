@@ -8,6 +8,7 @@
 #include "engine/free_rule.h"
 #include "engine/layout_file.h"
 #include "engine/layout_reader.h"
+#include "hashira_command.h"
 #include "layout_drawing.h"
 #include "platform/files.h"
 #include "quiet_services.h"
@@ -32,12 +33,16 @@ const char* const Usage =
     "       pelmar-tool solve LAYOUT --seed N [--winnable] [--vertical] [--budget-ms B] [--moves]\n"
     "       pelmar-tool solve-stats LAYOUT --from N --count K [--winnable] [--vertical]\n"
     "                   [--budget-ms B]\n"
+    "       pelmar-tool hashira --seed N [--start-level L] [--speed 1|2|3] [--no-animate-chain]\n"
+    "                           --ticks T [--key K:KEY]...\n"
     "LAYOUT and IN are .lay or .shp files, or the layouts of other mahjong solitaire programs\n"
     "(convert also takes a layout drawing, .txt); a file of several maps gives its first map,\n"
     "or the map NAME. N is a game number from 1 to 2147483647; for clicks and slider it seeds\n"
     "the generator (0 to 4294967295), and C,R is a cell: clicks C 2..19, R 2..13; slider C and\n"
     "R 1..9. B is a search time in milliseconds (1000 unless given); K how many game numbers,\n"
-    "counting up from N.\n";
+    "counting up from N. hashira plays T steps from the generator seeded N (0 to 4294967295),\n"
+    "each KEY (left, right, up, down or release) acting just before step K, and prints score,\n"
+    "removed, level, finished and one \"kind x y state\" line per block.\n";
 
 namespace {
 
@@ -217,6 +222,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (command == "clicks") return RunClicks(args, out, err, Usage);
   if (command == "slider") return RunSlider(args, out, err, Usage);
   if (command == "solve" || command == "solve-stats") return Solve(args, out, err);
+  if (command == "hashira") return RunHashira(args, out, err, Usage);
   if (command == "--help" || command == "help") {
     out << Usage;
     return Success;

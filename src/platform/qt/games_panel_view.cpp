@@ -1,7 +1,10 @@
 #include "platform/qt/games_panel_view.h"
 
+#include <QActionGroup>
 #include <QEnterEvent>
+#include <QMenu>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/jpeg_reader.h"
 #include "platform/qt/builtin_files.h"
@@ -110,8 +113,7 @@ GamesPanelView::GamesPanelView(const GamesPanelItems& items, WindowEvents& event
   description_->setGeometry(0, items.height - DescriptionHeight - 3, items.width,
                             DescriptionHeight);
 
-  for (QPushButton* b : findChildren<QPushButton*>())
-    if (b->property("command").toInt() == items.defaultButton.command) defaultButton_ = b;
+  defaultButton_ = ButtonOf(items.defaultButton.command);
   if (defaultButton_) defaultButton_->setDefault(true);
 }
 
@@ -173,6 +175,35 @@ void GamesPanelView::ShowSameGameButton() {
   sameGame_->show();
   if (defaultButton_) defaultButton_->setDefault(false);
   sameGame_->setDefault(true);
+}
+
+QPushButton* GamesPanelView::ButtonOf(int command) const {
+  for (QPushButton* b : findChildren<QPushButton*>())
+    if (b->property("command").toInt() == command) return b;
+  return nullptr;
+}
+
+void GamesPanelView::SetButtonCaption(int command, const QString& caption) {
+  if (QPushButton* b = ButtonOf(command)) b->setText(caption);
+}
+
+int GamesPanelView::PopUpMenu(int command, const std::vector<std::string>& entries, int checked) {
+  QPushButton* button = ButtonOf(command);
+  if (!button) return 0;
+  QMenu menu(button);
+  auto* group = new QActionGroup(&menu);
+  std::vector<QAction*> actions;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    QAction* action = menu.addAction(QString::fromStdString(entries[i]));
+    action->setCheckable(true);
+    action->setChecked(static_cast<int>(i) + 1 == checked);
+    group->addAction(action);
+    actions.push_back(action);
+  }
+  // Just below the button's top edge, where the player's eye already is.
+  const QAction* chosen = menu.exec(button->mapToGlobal(QPoint(0, 20)));
+  const auto at = std::find(actions.begin(), actions.end(), chosen);
+  return at == actions.end() ? 0 : static_cast<int>(at - actions.begin()) + 1;
 }
 
 bool GamesPanelView::eventFilter(QObject* watched, QEvent* event) {

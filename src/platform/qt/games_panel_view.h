@@ -35,6 +35,9 @@ public:
   GamesPanelView(const GamesPanelItems& items, WindowEvents& events, QWidget* parent);
 
   void ShowSameGameButton();
+  void SetButtonCaption(int command, const QString& caption);
+  // The menu under the button of `command`; the entry chosen (from 1), or 0.
+  int PopUpMenu(int command, const std::vector<std::string>& entries, int checked);
   QPushButton& SameGameButton() { return *sameGame_; }
   QLabel& Description() { return *description_; }
   const std::vector<PictureButton*>& Pictures() const { return pictures_; }
@@ -46,6 +49,7 @@ private:
   QPushButton* AddButton(const PanelButtonItem& item, QRect at);
   void AddTitle(const GamesPanelItems& items);
   void AddGame(const PanelGameItem& game, QPoint at, QSize picture);
+  QPushButton* ButtonOf(int command) const;
 
   WindowEvents& events_;
   QPushButton* sameGame_ = nullptr;

@@ -69,10 +69,11 @@ MainWindow::MainWindow(WindowEvents& events)
   // message box, the result window) keeps the game running.
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) {
-            if (state == Qt::ApplicationActive)
-              events_.FormActivate();
-            else
-              events_.FormDeactivate();
+            if (state == Qt::ApplicationActive) return events_.FormActivate();
+            // A key held while the player switches away is let go elsewhere: for us it is
+            // released now.
+            events_.OnKeyUp(Key::Other);
+            events_.FormDeactivate();
           });
 }
 
@@ -243,6 +244,7 @@ void MainWindow::SetCaptions(int id, const std::string& menuCaption,
                              const std::string& buttonCaption) {
   if (QAction* action = Action(id)) action->setText(Text(menuCaption));
   if (QAction* button = Button(id)) button->setText(Text(buttonCaption));
+  if (panel_) panel_->SetButtonCaption(id, Text(buttonCaption));
 }
 
 void MainWindow::SetButtonLook(int id, bool other) {
@@ -303,6 +305,10 @@ void MainWindow::PlaceGamesPanel(int left, int top) {
 
 void MainWindow::ShowSameGameButton() {
   if (panel_) panel_->ShowSameGameButton();
+}
+
+int MainWindow::PopUpMenu(int command, const std::vector<std::string>& entries, int checked) {
+  return panel_ ? panel_->PopUpMenu(command, entries, checked) : 0;
 }
 
 void MainWindow::AskGameNumber(const GameNumberDialog& dialog) {

@@ -50,6 +50,7 @@ public:
   void ShowGamesPanel(bool shown) override;
   void PlaceGamesPanel(int left, int top) override;
   void ShowSameGameButton() override;
+  int PopUpMenu(int command, const std::vector<std::string>& entries, int checked) override;
   void StartClock() override;
   void StartThreadTimer(int delayMs) override;
   bool ThreadTimerRunning() const { return threadTimer_.isActive(); }

@@ -57,6 +57,7 @@ public:
   void AskGameNumber() override { rec.AskGameNumber(); }
   void ShowCursor(render::CursorShape) override {}
   platform::Desktop& desktop() override { return rec.desktop(); }
+  void ShowBoardRect(platform::Rect) override {}
   play::PanelCanvas SidePanel() override { return rec.SidePanel(); }
   void ShowSidePanel() override {}
 
