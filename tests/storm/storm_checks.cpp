@@ -1,6 +1,8 @@
 #include "storm_checks.h"
 
+#include "games/hashira/hashira_game.h"
 #include "support/flat_game_checks.h"
+#include "support/hashira_invariants.h"
 #include "support/test_platform.h"
 
 namespace storm {
@@ -72,6 +74,9 @@ std::string Checks::After(TPelmar& pelmar, const std::string&) {
       slider_ = {slider::CountTiles(slider.Field()), state.scoring.GameScore};
     return Broken(testing_support::SliderIsConsistent(slider, state, slider_));
   }
+  case engine::ModeHashira:
+    return Broken(
+        testing_support::PitIsConsistent(dynamic_cast<hashira::HashiraGame&>(*game).Columns()));
   default:
     return {};
   }
