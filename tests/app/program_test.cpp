@@ -321,6 +321,28 @@ TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
   }
 }
 
+TEST(MissingDataTest, NoGameStartsOnALayoutThatCouldNotBeRead) {
+  testing_support::ProgramFolder folder;
+  folder.Folder().Write("Layouts/Traditional.lay", std::string("\x13\x88 not a layout\x01", 18));
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  ASSERT_TRUE(pelmar.Init(window));
+  pelmar.ShowMainWindow();
+  const std::size_t refused = window.scriptedUi.messages.size();
+  ASSERT_GE(refused, 1u) << "the unreadable layout is reported at start";
+  for (CommandId start : {CommandId::RandomSolitaire, CommandId::TwoPlayerSolitaire}) {
+    pelmar.OnCommand(static_cast<int>(start));
+    desktop.clock.tick += 5'000;
+    pelmar.OnClockTick();
+    EXPECT_EQ(pelmar.State().board.GameMode, engine::ModeGamesPanel);
+  }
+  EXPECT_EQ(window.scriptedUi.messages.size(), refused + 2);
+  EXPECT_TRUE(window.results.empty()) << "an empty board is never won";
+  EXPECT_FALSE(fs::exists(folder.Path() + "Hallfame.ini"));
+}
+
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
   testing_support::ProgramFolder folder({"Layouts", "Musics"});
   testing_support::FakeAudio audio;
