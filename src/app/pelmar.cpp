@@ -218,8 +218,7 @@ void TPelmar::GameOver() {
     launch = RunHallWindow();
     hall_.HallJustEntered = false;
   }
-  IM(engine::ModeGamesPanel);
-  pause_.PausedMode = engine::ModeGamesPanel;
+  LeaveFinishedBoard();
   Launch(launch);
 }
 
@@ -233,8 +232,14 @@ void TPelmar::VerdictGameOver(std::string_view verdict) {
   window_->ShowResult({"Board finished !",
                        {"Congratulations !", "You finished the board...", std::string(verdict)},
                        "Thank you !"});
+  LeaveFinishedBoard();
+}
+
+void TPelmar::LeaveFinishedBoard() {
   IM(engine::ModeGamesPanel);
   pause_.PausedMode = engine::ModeGamesPanel;
+  // The end was handled (GameOverShown stays); the panel's redraws draw again.
+  state_.board.GameFinished = false;
 }
 
 void TPelmar::Stop() {

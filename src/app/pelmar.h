@@ -219,6 +219,8 @@ private:
 
   // The end of a cleared board that gives a verdict instead of a record.
   void VerdictGameOver(std::string_view verdict);
+  // Back to the games panel once the end of a board has been shown.
+  void LeaveFinishedBoard();
   void ShowStatusBar();
   // After every event: wakes the timers that have work again.
   void RunThreadTimerWhenNeeded();

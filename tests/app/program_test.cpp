@@ -160,6 +160,8 @@ void ClearBoard(engine::GameState& state, std::uint32_t now, int seconds) {
 }
 
 TEST_F(ProgramTest, AFinishedBoardIsRecordedShownAndLeftOnce) {
+  const std::uint32_t backgroundBefore =
+      pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask;
   DealNumberedGame(11);
   ClearBoard(State(), Now(), 65);
   State().scoring.PenaltySeconds = 40;
@@ -177,6 +179,13 @@ TEST_F(ProgramTest, AFinishedBoardIsRecordedShownAndLeftOnce) {
   EXPECT_EQ(Board().GameMode, engine::ModeGamesPanel);
   Tick(3);
   EXPECT_EQ(window_.results.size(), 1u) << "the end of a board is handled once";
+  // The panel's board area still follows a new background.
+  window_.scriptedUi.colours.push_back(0x102030);
+  pelmar_.OnCommand(static_cast<int>(CommandId::SolidBackground));
+  EXPECT_EQ(pelmar_.Pictures().Game.Pixel(5, 5) & platform::kRgbMask,
+            pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask);
+  EXPECT_NE(pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask,
+            backgroundBefore);
 }
 
 TEST_F(ProgramTest, ATwoPlayerGameEndsWithTheVerdictAndNoRecord) {
