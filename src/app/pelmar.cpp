@@ -358,11 +358,16 @@ bool TPelmar::OnClockTick() {
         ShowStatusBar();
       },
       Arrival::Timer);
-  return gameClock_.HasWork(ActiveGame(), false);
+  return gameClock_.HasWork(ActiveGame(), MusicSounding());
 }
 
 void TPelmar::RunClockWhenNeeded() {
-  if (gameClock_.HasWork(ActiveGame(), false)) window_->StartClock();
+  if (gameClock_.HasWork(ActiveGame(), MusicSounding())) window_->StartClock();
+}
+
+bool TPelmar::MusicSounding() {
+  // The end of a track is noticed on the clock, so it ticks while one plays on any screen.
+  return state_.options.PlayMusic && audio_.MusicPlaying();
 }
 
 void TPelmar::ShowStatusBar() {

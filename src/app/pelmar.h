@@ -225,6 +225,7 @@ private:
   // After every event: wakes the timers that have work again.
   void RunThreadTimerWhenNeeded();
   void RunClockWhenNeeded();
+  bool MusicSounding();
 
   engine::GameState state_;
   render::BoardPictures pictures_;

@@ -66,6 +66,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
   ShowPanelHOF();
   window_->AfterFirstPaint([this] {
     if (state_.options.PlayMusic) music_->CallMusic();
+    RunClockWhenNeeded();
   });
   renderer_.ColorHighlight();
   window_->StartClock();

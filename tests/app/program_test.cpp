@@ -119,6 +119,7 @@ TEST_F(ProgramTest, PauseHidesTheGameAndItsPicksWaitForContinue) {
 }
 
 TEST_F(ProgramTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
+  audio_.StopMusic(); // a playing track keeps the clock awake on every screen
   for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
   }
   EXPECT_FALSE(pelmar_.OnClockTick()) << "the start-up message stands: nothing to tick for";
@@ -130,6 +131,18 @@ TEST_F(ProgramTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
   for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
   }
   EXPECT_FALSE(pelmar_.OnClockTick()) << "a paused game's clock stands still";
+}
+
+TEST_F(ProgramTest, TheEndOfATrackIsNoticedOnTheGamesPanel) {
+  ASSERT_EQ(audio_.starts.size(), 1u) << "the music starts once the board is on screen";
+  for (int i = 0; i < 100; ++i) Tick();
+  EXPECT_TRUE(pelmar_.OnClockTick()) << "the clock ticks on while a track plays";
+  audio_.EndTrack();
+  Tick();
+  EXPECT_EQ(audio_.starts.size() + static_cast<std::size_t>(audio_.restarts), 2u);
+  EXPECT_TRUE(audio_.MusicPlaying());
+  audio_.StopMusic();
+  EXPECT_FALSE(pelmar_.OnClockTick()) << "without music the panel lets the clock rest";
 }
 
 TEST_F(ProgramTest, TheStatusCaptionsToggleTheirFields) {
