@@ -1,6 +1,7 @@
 #include "app/pelmar.h"
 
 #include <array>
+#include <tuple>
 #include <utility>
 
 #include "records/game_number.h"
@@ -120,8 +121,8 @@ void TPelmar::PlayWave(play::Sound sound) {
 void TPelmar::ShowPanelHOF() {
   if (!state_.options.ShowHallOfFame) return;
   records::ShowPanelHOF(state_, TraitsOf(BoardGame()),
-                        TraitsOf(starting_ ? starting_ : CurrentGame()), hall_,
-                        hallPictures_, SaveHof_, desktop_.Painter(), *this);
+                        TraitsOf(starting_ ? starting_ : CurrentGame()), hall_, hallPictures_,
+                        SaveHof_, desktop_.Painter(), *this);
   window_->ShowSidePanel();
 }
 
@@ -356,13 +357,29 @@ bool TPelmar::OnClockTick() {
         if (play::Game* current = CurrentGame()) current->Tick();
         gameClock_.Temps(ActiveGame());
         ShowStatusBar();
+        SaveChangedSettings();
       },
       Arrival::Timer);
-  return gameClock_.HasWork(ActiveGame(), MusicSounding());
+  return settingsChangedAt_ || gameClock_.HasWork(ActiveGame(), MusicSounding());
 }
 
 void TPelmar::RunClockWhenNeeded() {
-  if (gameClock_.HasWork(ActiveGame(), MusicSounding())) window_->StartClock();
+  if (settingsChangedAt_ || gameClock_.HasWork(ActiveGame(), MusicSounding()))
+    window_->StartClock();
+}
+
+void TPelmar::SettingsChanged() {
+  CollectSettings();
+  if (!settingsChangedAt_ &&
+      std::tie(state_.options, settings_) != std::tie(saved_.first, saved_.second))
+    settingsChangedAt_ = clock().TickCount();
+}
+
+void TPelmar::SaveChangedSettings() {
+  constexpr std::uint32_t SaveDelayMs = 1000;
+  if (!settingsChangedAt_ || clock().TickCount() - *settingsChangedAt_ < SaveDelayMs) return;
+  settingsChangedAt_.reset();
+  SaveSettings();
 }
 
 bool TPelmar::MusicSounding() {

@@ -142,6 +142,8 @@ private:
   std::string LoadFiles();
   void ReadSettings();
   void SaveSettings();
+  // The settings file's values from the state they come from.
+  void CollectSettings();
   void Splashing(const std::string& text);
   void ActiveTilesetBackground();
   void LoadStartLayout();
@@ -226,6 +228,10 @@ private:
   void RunThreadTimerWhenNeeded();
   void RunClockWhenNeeded();
   bool MusicSounding();
+  // A command may have changed what the settings file keeps: it is saved a moment later, so a
+  // crash or a kill loses nothing of it.
+  void SettingsChanged();
+  void SaveChangedSettings();
 
   engine::GameState state_;
   render::BoardPictures pictures_;
@@ -254,6 +260,10 @@ private:
   std::optional<shell::Music> music_; // needs the window's dialogs: made by Init
   shell::SettingsValues settings_;
   shell::SettingsFile settingsFile_;
+  std::optional<std::uint32_t> settingsChangedAt_;
+  // What the settings file holds as last read or written.
+  std::pair<engine::Options, shell::SettingsValues> saved_;
+  bool settingsWarned_ = false;
   records::HallState hall_;
   records::HallFile hallFile_;
   records::HallPictures hallPictures_;

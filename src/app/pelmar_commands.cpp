@@ -70,6 +70,7 @@ void TPelmar::RunCommand(int id) {
   else
     RunFixedCommand(static_cast<CommandId>(id));
   SyncPictureMenus();
+  SettingsChanged();
 }
 
 void TPelmar::RunFixedCommand(CommandId id) {

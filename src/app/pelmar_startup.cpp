@@ -1,5 +1,6 @@
 // Start-up: the data folders, the settings, the menus and the first screen.
 #include <algorithm>
+#include <utility>
 
 #include "app/menu_items.h"
 #include "app/panel_items.h"
@@ -101,9 +102,10 @@ void TPelmar::ReadSettings() {
   backgrounds_.ColorBackground = static_cast<std::uint32_t>(settings_.ColorBackground);
   hall_.CurrentPlayerName = records::NormalisedPlayerName(settings_.CurrentPlayerName);
   hall_.AltGirls = settings_.AltGirls;
+  saved_ = {state_.options, settings_};
 }
 
-void TPelmar::SaveSettings() {
+void TPelmar::CollectSettings() {
   const auto checked = [](const render::PictureMenu& menu) { return std::max(menu.checked, 0); };
   settings_.TilesetIndex = checked(tilesets_.menu);
   settings_.BackgroundIndex = checked(backgrounds_.menu);
@@ -122,8 +124,15 @@ void TPelmar::SaveSettings() {
   settings_.WPos = at.width;
   settings_.HPos = at.height;
   settings_.PreviousRes = window_->ScreenWidth();
-  if (const std::string failed = settingsFile_.Save(state_.options, settings_); !failed.empty())
+}
+
+void TPelmar::SaveSettings() {
+  CollectSettings();
+  // Saved a moment after every change, and at close: a failure is told once.
+  if (const std::string failed = settingsFile_.Save(state_.options, settings_);
+      !failed.empty() && !std::exchange(settingsWarned_, true))
     ui().ShowMessage(failed);
+  saved_ = {state_.options, settings_};
 }
 
 void TPelmar::Splashing(const std::string& text) {

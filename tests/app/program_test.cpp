@@ -120,17 +120,17 @@ TEST_F(ProgramTest, PauseHidesTheGameAndItsPicksWaitForContinue) {
 
 TEST_F(ProgramTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
   audio_.StopMusic(); // a playing track keeps the clock awake on every screen
-  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
+  for (int i = 0; i < 100 && TickAwake(); ++i) {
   }
-  EXPECT_FALSE(pelmar_.OnClockTick()) << "the start-up message stands: nothing to tick for";
+  EXPECT_FALSE(TickAwake()) << "the start-up message stands: nothing to tick for";
   window_.clockRunning = false;
   DealNumberedGame(13);
   EXPECT_TRUE(window_.clockRunning);
   EXPECT_TRUE(pelmar_.OnClockTick()) << "a running game is timed";
   Command(CommandId::Pause);
-  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
+  for (int i = 0; i < 100 && TickAwake(); ++i) {
   }
-  EXPECT_FALSE(pelmar_.OnClockTick()) << "a paused game's clock stands still";
+  EXPECT_FALSE(TickAwake()) << "a paused game's clock stands still";
 }
 
 TEST_F(ProgramTest, TheEndOfATrackIsNoticedOnTheGamesPanel) {
@@ -143,6 +143,15 @@ TEST_F(ProgramTest, TheEndOfATrackIsNoticedOnTheGamesPanel) {
   EXPECT_TRUE(audio_.MusicPlaying());
   audio_.StopMusic();
   EXPECT_FALSE(pelmar_.OnClockTick()) << "without music the panel lets the clock rest";
+}
+
+TEST_F(ProgramTest, AChangedOptionReachesTheSettingsFileWithoutAClose) {
+  const std::string path = folder_.Path() + "Pelmar.ini";
+  Command(CommandId::ShowMoves);
+  Tick(25);
+  ASSERT_TRUE(fs::exists(path)) << "saved a moment after the change";
+  EXPECT_NE(testing_support::ReadText(path).find("ShowMoves=0"), std::string::npos)
+      << testing_support::ReadText(path);
 }
 
 TEST_F(ProgramTest, TheStatusCaptionsToggleTheirFields) {
@@ -197,8 +206,7 @@ TEST_F(ProgramTest, AFinishedBoardIsRecordedShownAndLeftOnce) {
   pelmar_.OnCommand(static_cast<int>(CommandId::SolidBackground));
   EXPECT_EQ(pelmar_.Pictures().Game.Pixel(5, 5) & platform::kRgbMask,
             pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask);
-  EXPECT_NE(pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask,
-            backgroundBefore);
+  EXPECT_NE(pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask, backgroundBefore);
 }
 
 TEST_F(ProgramTest, ATwoPlayerGameEndsWithTheVerdictAndNoRecord) {
