@@ -25,7 +25,7 @@ const play::Traits* TraitsOf(const play::Game* game) {
 } // namespace
 
 TPelmar::TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop)
-    : renderer_(state_, pictures_, *this), games_(app::MakeGames(state_, *this)),
+    : renderer_(state_, pictures_, *this), games_(app::MakeGames(state_, *this, *this)),
       gameClock_(state_, *this, *this), desktop_(desktop), audio_(audio),
       settingsFile_(programDir + std::string(shell::SettingsFileName)),
       hallFile_(programDir + records::HallFileName), tilesets_(state_, *this, pictures_),
@@ -108,10 +108,7 @@ void TPelmar::StartGame(play::Game& game, int variant) {
 
 void TPelmar::BeginGame() {
   StartGame(*games_.layoutGame, games_.layoutVariant);
-}
-
-void TPelmar::LayoutAdded(int) {
-  // Only the layout editor saves layouts under new names, and it is not part of this window yet.
+  ShowLayouts(); // the layout just loaded, saved or restored is the current one
 }
 
 void TPelmar::PlayWave(play::Sound sound) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/game_list.h"
+#include "editor/editor_view.h"
 #include "engine/game_state.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -40,6 +41,7 @@ class TPelmar final : public play::Host,
                       public shell::MusicView,
                       public records::HallHooks,
                       public render::CurrentTileView,
+                      public editor::EditorView,
                       public platform::WindowEvents {
 public:
   TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop);
@@ -205,13 +207,36 @@ private:
   void HighlightBlue() { renderer_.Highlight2Click(render::RectangleEntry::Blue); }
   void ShowMoves() { gameClock_.NStatus(); }
   void ShowTime() { gameClock_.ShowTimeClick(); }
-  void LoadlayoutClick(int entry);
   // "Start Level" on the games panel: the level menu, then the button shows the level chosen.
   void StartLevelClick();
   void ShowStartLevel();
   void LoadTilesetFromDisk() { tilesets_.Load1Click(render::PictureMenu::FromDisk); }
   void LoadBackgroundFromDisk() { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); }
   void SolidBackground() { backgrounds_.None1Click(true); }
+
+  // Layouts (pelmar_layouts.cpp): the Layout menu, the chooser and its favourites, and the
+  // window parts of the layout editor.
+  // editor::EditorView
+  void ShowEditorParts(const std::vector<platform::InfoField>& strip, bool canSave) override;
+  void HideEditorParts() override;
+  void SetStripValue(int field, const std::string& value) override;
+  std::string StripText(int field) override;
+  void FocusBoard() override;
+  void SetCursorCell(const engine::Position& cell) override;
+  void RedrawArea(platform::Rect area) override;
+  // Entry 1..LayoutCount of the Layout menu is played; false when its file could not be read.
+  bool LoadlayoutClick(int entry);
+  void LoadLayoutFromDisk();
+  void SelectLayout();
+  void ViewAllLayouts();
+  void ViewFavoritesOnly();
+  // Shows, hides and checks the Layout menu's entries by the favourites and the current layout.
+  void ShowLayouts();
+  // Whether a command belongs to the menu bar on show: the others are out of the player's reach.
+  bool OnShownMenuBar(int id) const;
+  std::vector<std::string> FaveLayout_;
+  platform::Bitmap miniature_; // the chooser's miniature tile, read when it first opens
+  platform::MenuBar menuBar_ = platform::MenuBar::Main;
 
   struct Handler {
     shell::CommandId id;

@@ -8,6 +8,7 @@
 #include "app/picture_loading.h"
 #include "engine/layout_loading.h"
 #include "platform/files.h"
+#include "records/favourites.h"
 #include "shell/data_folders.h"
 #include "shell/games_panel.h"
 #include "shell/settings.h"
@@ -45,6 +46,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
     return false;
   }
   Splashing("Initializing...");
+  FaveLayout_ = records::LoadFaveLayout(state_.layouts.ProgramDir);
   BuildMenus();
   CheckMusicEntry(musicState_.MidiNumber);
   EnableMusicButton(state_.options.PlayMusic);
@@ -169,8 +171,8 @@ std::string TPelmar::LoadFiles() {
   tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
   Splashing("Checking for layouts...");
   const std::string layouts = state_.layouts.LayoutsFolder();
-  if (!shell::ChooseStartLayout(state_, shell::ScanCaptions(layouts, {".lay"}),
-                                shell::ScanFileNames(layouts, {".shp"})))
+  const shell::LayoutListing listing = shell::ScanLayouts(layouts);
+  if (!shell::ChooseStartLayout(state_, listing.captions, listing.shpNames, listing.foreign))
     return nothingIn("layout", layouts);
   Splashing("Reading high scores...");
   if (const std::string unread = hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
@@ -201,15 +203,8 @@ void TPelmar::ActiveTilesetBackground() {
 }
 
 void TPelmar::LoadStartLayout() {
-  engine::LayoutState& layouts = state_.layouts;
-  layouts.StartupLoading = true;
-  if (engine::IsShpEntry(layouts.LayoutPath))
-    engine::RunShpLayout(state_, *this, layouts.LayoutPath);
-  else
-    engine::RunLayout(state_, *this, layouts.LayoutPath);
-  layouts.StartupLoading = false;
-  if (layouts.CheckedEntry > 0)
-    window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
+  engine::RunStartLayout(state_, *this);
+  ShowLayouts();
 }
 
 void TPelmar::BuildMenus() {

@@ -27,23 +27,66 @@ using shell::CommandId;
 // The commands the storm chooses from: every game start, the play commands and the options that
 // change how the games play or look. Exit is left out (the storm would end), and so are the
 // commands whose dialogs only cancel.
-const std::vector<CommandId> StormCommands{
-    CommandId::LastPlayedGame, CommandId::RandomSolitaire, CommandId::SpecificSolitaire,
-    CommandId::TwoPlayerSolitaire, CommandId::RiversEasy, CommandId::RiversHard,
-    CommandId::MemoryEasy, CommandId::MemoryHard, CommandId::ClicksEasy, CommandId::ClicksNormal,
-    CommandId::ClicksHard, CommandId::Slider, CommandId::Hashira, CommandId::Back,
-    CommandId::Hint, CommandId::Shuffle, CommandId::Restart, CommandId::Pause, CommandId::Stop,
-    CommandId::Redraw, CommandId::Vertical, CommandId::Winnable, CommandId::Shuffable,
-    CommandId::AnimateBoard, CommandId::AnimateTiles, CommandId::AnimateTileRivers,
-    CommandId::AnimateClicks, CommandId::AnimateSlider, CommandId::AnimateNext,
-    CommandId::ShowNext, CommandId::AnimateChain, CommandId::FallNormally,
-    CommandId::FallVeryQuickly, CommandId::JokerAllow, CommandId::HighlightSlider,
-    CommandId::OnlyPossible, CommandId::HighlightNone, CommandId::HighlightColoredTile,
-    CommandId::HighlightGreen, CommandId::Invert, CommandId::Shadows, CommandId::ShowHallOfFame,
-    CommandId::ShowGirls, CommandId::ShowTile, CommandId::AnimatePause, CommandId::WelcomePause};
+const std::vector<CommandId> StormCommands{CommandId::LastPlayedGame,
+                                           CommandId::RandomSolitaire,
+                                           CommandId::SpecificSolitaire,
+                                           CommandId::TwoPlayerSolitaire,
+                                           CommandId::RiversEasy,
+                                           CommandId::RiversHard,
+                                           CommandId::MemoryEasy,
+                                           CommandId::MemoryHard,
+                                           CommandId::ClicksEasy,
+                                           CommandId::ClicksNormal,
+                                           CommandId::ClicksHard,
+                                           CommandId::Slider,
+                                           CommandId::Hashira,
+                                           CommandId::Back,
+                                           CommandId::Hint,
+                                           CommandId::Shuffle,
+                                           CommandId::Restart,
+                                           CommandId::Pause,
+                                           CommandId::Stop,
+                                           CommandId::Redraw,
+                                           CommandId::Vertical,
+                                           CommandId::Winnable,
+                                           CommandId::Shuffable,
+                                           CommandId::AnimateBoard,
+                                           CommandId::AnimateTiles,
+                                           CommandId::AnimateTileRivers,
+                                           CommandId::AnimateClicks,
+                                           CommandId::AnimateSlider,
+                                           CommandId::AnimateNext,
+                                           CommandId::ShowNext,
+                                           CommandId::AnimateChain,
+                                           CommandId::FallNormally,
+                                           CommandId::FallVeryQuickly,
+                                           CommandId::JokerAllow,
+                                           CommandId::HighlightSlider,
+                                           CommandId::OnlyPossible,
+                                           CommandId::HighlightNone,
+                                           CommandId::HighlightColoredTile,
+                                           CommandId::HighlightGreen,
+                                           CommandId::Invert,
+                                           CommandId::Shadows,
+                                           CommandId::ShowHallOfFame,
+                                           CommandId::ShowGirls,
+                                           CommandId::ShowTile,
+                                           CommandId::AnimatePause,
+                                           CommandId::WelcomePause,
+                                           CommandId::SelectLayout,
+                                           CommandId::CreateLayout,
+                                           CommandId::EditLayout,
+                                           CommandId::ViewAllLayouts,
+                                           CommandId::ViewFavoritesOnly};
 
-constexpr platform::Key Keys[] = {platform::Key::Left,  platform::Key::Right, platform::Key::Up,
-                                  platform::Key::Down,  platform::Key::Enter, platform::Key::Space,
+// The layout editor's menu bar, which replaces the main one while it runs.
+const std::vector<CommandId> EditorCommands{CommandId::EditorSave,  CommandId::EditorSaveAs,
+                                            CommandId::EditorTryIt, CommandId::EditorExit,
+                                            CommandId::MoveToLeft,  CommandId::MoveToRight,
+                                            CommandId::MoveToTop,   CommandId::MoveToBottom};
+
+constexpr platform::Key Keys[] = {platform::Key::Left, platform::Key::Right, platform::Key::Up,
+                                  platform::Key::Down, platform::Key::Enter, platform::Key::Space,
                                   platform::Key::Other};
 
 class Storm {
@@ -53,6 +96,28 @@ public:
   bool Start() {
     if (!pelmar_.Init(window_)) return false;
     pelmar_.ShowMainWindow();
+    // In the chooser the player looks at a layout, then plays, edits or creates one, drops it
+    // on the favourites, or closes it.
+    window_.chooserScript = [this](platform::LayoutChooserModel& chooser) {
+      const int items = static_cast<int>(chooser.Items().size());
+      chooser.LayoutListClick(Roll(items));
+      switch (Roll(5)) {
+      case 0:
+        chooser.BitBtn1Click();
+        break;
+      case 1:
+        chooser.BitBtn3Click();
+        break;
+      case 2:
+        chooser.BitBtn4Click();
+        break;
+      case 3:
+        chooser.FaveLayoutsDragDrop(Roll(items), -1);
+        break;
+      default:
+        break;
+      }
+    };
     // Now and then a player clicks, presses a key or picks a command while a frame is shown.
     window_.duringFrame = [this] {
       if (!insideFrame_ && Chance(5)) {
@@ -94,9 +159,14 @@ private:
   int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
   bool Chance(int percent) { return Roll(100) < percent; }
 
+  // Mostly a command of the menu bar on show; now and then one of the other bar, which the
+  // player cannot reach and the program must ignore.
   std::string Command() {
-    const CommandId id = StormCommands[static_cast<std::size_t>(Roll(
-        static_cast<int>(StormCommands.size())))];
+    const bool editing = window_.menuBar == platform::MenuBar::Editor;
+    const bool shownBar = Chance(90);
+    const std::vector<CommandId>& commands = editing == shownBar ? EditorCommands : StormCommands;
+    const CommandId id =
+        commands[static_cast<std::size_t>(Roll(static_cast<int>(commands.size())))];
     if (id == CommandId::SpecificSolitaire)
       window_.gameNumbers.push_back(std::to_string(1 + Roll(1'000'000)));
     checks_.SeveralChanges();
@@ -109,8 +179,8 @@ private:
     const int kind = Roll(100);
     if (kind < 60) {
       const auto [x, y] = Target();
-      const auto button = Chance(90) ? platform::PointerButton::Left
-                                     : platform::PointerButton::Right;
+      const auto button =
+          Chance(90) ? platform::PointerButton::Left : platform::PointerButton::Right;
       checks_.ClickGiven(pelmar_);
       pelmar_.OnBoardPress();
       pelmar_.OnBoardRelease(button, x, y);
