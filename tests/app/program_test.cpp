@@ -373,6 +373,54 @@ TEST(MissingDataTest, NoGameStartsOnALayoutThatCouldNotBeRead) {
   EXPECT_FALSE(fs::exists(folder.Path() + "Hallfame.ini"));
 }
 
+TEST(StartUpTest, TheSplashTellsEachStepInItsOrder) {
+  struct Splash final : platform::SplashPort {
+    void Splashing(const std::string& text) override { texts.push_back(text); }
+    void Close() override { closed = true; }
+    std::vector<std::string> texts;
+    bool closed = false;
+  } splash;
+  testing_support::ProgramFolder folder;
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  pelmar.SetSplash(&splash);
+  ASSERT_TRUE(pelmar.Init(window));
+  pelmar.ShowMainWindow();
+  std::vector<std::string> steps;
+  for (const std::string& text : splash.texts)
+    if (steps.empty() || steps.back() != text) steps.push_back(text);
+  EXPECT_EQ(steps, (std::vector<std::string>{"Initializing...", "Loading preferences...",
+                                             "Loading graphics...", "Checking for MIDI files...",
+                                             "Checking for graphics...", "Checking for layouts...",
+                                             "Reading high scores...", "Initializing..."}));
+  EXPECT_TRUE(splash.closed);
+}
+
+// A solid colour needs no picture: an empty Backgrounds folder is then no news for the player.
+TEST(MissingDataTest, AnEmptyFolderIsReportedOnlyWhenTheStoredChoiceNeedsIt) {
+  testing_support::ProgramFolder folder;
+  {
+    testing_support::FakeAudio audio;
+    testing_support::TestDesktop desktop;
+    TPelmar pelmar(folder.Path(), audio, desktop);
+    testing_support::FakeWindow window(pelmar);
+    ASSERT_TRUE(pelmar.Init(window));
+    pelmar.ShowMainWindow();
+    window.scriptedUi.colours.push_back(0x204060);
+    pelmar.OnCommand(static_cast<int>(CommandId::SolidBackground));
+    window.Close();
+  }
+  fs::remove_all(folder.Folder().path() / "Backgrounds");
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  ASSERT_TRUE(pelmar.Init(window));
+  EXPECT_TRUE(window.scriptedUi.messages.empty()) << window.scriptedUi.messages[0];
+}
+
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
   testing_support::ProgramFolder folder({"Layouts", "Musics"});
   testing_support::FakeAudio audio;
