@@ -266,7 +266,7 @@ void TPelmar::AskGameNumber() {
     if (const std::string refusal = model.BitBtn1Click(text); !refusal.empty())
       ui().ShowMessage(refusal);
   };
-  window_->AskGameNumber(dialog);
+  WithPause([&] { window_->AskGameNumber(dialog); });
 }
 
 void TPelmar::ShowCursor(render::CursorShape shape) {

@@ -154,6 +154,28 @@ TEST_F(ProgramTest, AChangedOptionReachesTheSettingsFileWithoutAClose) {
       << testing_support::ReadText(path);
 }
 
+TEST_F(ProgramTest, TheGameIsPausedAroundEachModalWindow) {
+  struct Case {
+    CommandId command;
+    std::function<void()> script; // what the player does in the window
+  } cases[] = {
+      {CommandId::SpecificSolitaire, [&] { window_.gameNumbers.push_back("12"); }},
+      {CommandId::SolidBackground, [&] { window_.scriptedUi.colours.push_back(0x336699); }},
+      {CommandId::LoadBackgroundFromDisk, [] {}},
+      {CommandId::HallOfFame, [] {}},
+  };
+  for (const Case& c : cases) {
+    DealNumberedGame(3);
+    int modeWhileOpen = -1;
+    window_.duringDialog = [&] { modeWhileOpen = Board().GameMode; };
+    window_.scriptedUi.whileAsking = [&] { modeWhileOpen = Board().GameMode; };
+    c.script();
+    Command(c.command);
+    EXPECT_EQ(modeWhileOpen, engine::ModePaused) << static_cast<int>(c.command);
+    EXPECT_EQ(Board().GameMode, engine::ModeSolitaire) << static_cast<int>(c.command);
+  }
+}
+
 TEST_F(ProgramTest, TheStatusCaptionsToggleTheirFields) {
   DealNumberedGame(7);
   Tick();
