@@ -262,6 +262,26 @@ TEST_F(ProgramTest, RedrawDropsThePicksAndTheHint) {
   EXPECT_EQ(Board().FirstPick + Board().HintA, 0);
 }
 
+TEST_F(ProgramTest, RedrawKeepsThePointedTileBesideTheBoard) {
+  Command(CommandId::ShowTile);
+  DealNumberedGame(11);
+  const int tile = FreePairs(Board())[0].first;
+  const auto [x, y] = TileCentre(Board(), tile);
+  pelmar_.OnBoardMove(x, y);
+  const platform::Rect spot = records::CurrentTileSpot;
+  const auto spotShown = [&] {
+    const play::PanelCanvas canvas = pelmar_.SidePanel();
+    const platform::Bitmap &panel = canvas.panel, &clean = canvas.clean;
+    for (int py = spot.top; py < spot.bottom; ++py)
+      for (int px = spot.left; px < spot.right; ++px)
+        if (!platform::SameColour(panel.Pixel(px, py), clean.Pixel(px, py))) return true;
+    return false;
+  };
+  ASSERT_TRUE(spotShown());
+  Command(CommandId::Redraw);
+  EXPECT_TRUE(spotShown()) << "the redraw keeps the pointed tile in its spot";
+}
+
 TEST_F(ProgramTest, TheSolidBackgroundIsAMenuChoiceThatExcludesThePictures) {
   const int solid = static_cast<int>(CommandId::SolidBackground);
   const int fourth = shell::BackgroundEntryBase + 4;
