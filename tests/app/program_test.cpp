@@ -282,6 +282,14 @@ TEST_F(ProgramTest, RedrawKeepsThePointedTileBesideTheBoard) {
   EXPECT_TRUE(spotShown()) << "the redraw keeps the pointed tile in its spot";
 }
 
+TEST_F(ProgramTest, RomanizedTilesetsPrintTheirLabels) {
+  desktop_.texts.clear();
+  Command(CommandId::ShowRomanized);
+  const std::vector<std::string>& printed = desktop_.texts;
+  EXPECT_NE(std::find(printed.begin(), printed.end(), "BAM"), printed.end())
+      << printed.size() << " texts printed";
+}
+
 TEST_F(ProgramTest, TheSolidBackgroundIsAMenuChoiceThatExcludesThePictures) {
   const int solid = static_cast<int>(CommandId::SolidBackground);
   const int fourth = shell::BackgroundEntryBase + 4;
