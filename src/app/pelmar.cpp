@@ -273,6 +273,14 @@ void TPelmar::AskGameNumber() {
   WithPause([&] { window_->AskGameNumber(dialog); });
 }
 
+void TPelmar::FlashRefusal(int tile) {
+  constexpr std::uint32_t FlashMs = 150;
+  const int before = std::exchange(pictures_.RefusedTile, tile);
+  if (before != 0 && before != tile) HLRedrawTile(before);
+  refusalEnds_ = clock().TickCount() + FlashMs;
+  HLRedrawTile(tile);
+}
+
 void TPelmar::ShowCursor(render::CursorShape shape) {
   static constexpr std::array Shapes{platform::BoardCursor::Arrow, platform::BoardCursor::Hand,
                                      platform::BoardCursor::PressedHand};
@@ -356,6 +364,9 @@ bool TPelmar::OnClockTick() {
   Handle(
       [this] {
         if (play::Game* current = CurrentGame()) current->Tick();
+        if (pictures_.RefusedTile != 0 &&
+            static_cast<std::int32_t>(clock().TickCount() - refusalEnds_) >= 0)
+          HLRedrawTile(std::exchange(pictures_.RefusedTile, 0));
         gameClock_.Temps(ActiveGame());
         ShowStatusBar();
         SaveChangedSettings();

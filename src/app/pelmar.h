@@ -83,6 +83,7 @@ public:
   void Stop() override;
   void AskGameNumber() override;
   void ShowCursor(render::CursorShape shape) override;
+  void FlashRefusal(int tile) override;
   platform::Desktop& desktop() override { return desktop_; }
   void ShowBoardRect(platform::Rect area) override;
   play::PanelCanvas SidePanel() override;
@@ -220,8 +221,7 @@ private:
     WithPause([this] { backgrounds_.None1Click(true); });
   }
   // Around the program's own modal windows the game pauses, when the player asked so.
-  template <class Window>
-  void WithPause(Window&& window) {
+  template <class Window> void WithPause(Window&& window) {
     ShowPauseStep(shell::CheckPause(state_, pause_, *this, games_.list));
     window();
     ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
@@ -292,6 +292,7 @@ private:
   std::deque<std::function<void()>> waiting_;
   bool closeWaiting_ = false;
   play::Game* starting_ = nullptr;
+  std::uint32_t refusalEnds_ = 0;
 
   platform::Audio& audio_;
   shell::MusicState musicState_;

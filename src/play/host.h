@@ -38,6 +38,8 @@ public:
   virtual void Stop() = 0;
   // The game number dialog; it sets the board's GameNumber.
   virtual void AskGameNumber() = 0;
+  // A click on this tile was refused: besides the sound, its outline flashes for a moment.
+  virtual void FlashRefusal(int tile) = 0;
   // The pointer's shape over the board; a game with a field of its own chooses it.
   virtual void ShowCursor(render::CursorShape shape) = 0;
   // The built-in pictures and the lettering.

@@ -41,6 +41,9 @@ constexpr BodyStep ShortBody[] = {
     {From::Cell, {FaceWidth, FaceHeight, TileWidth, TileHeight}, 15, FaceHeight, RasterOp::Or},
 };
 
+// Unlike every highlight colour, so a refusal never reads as a selection.
+constexpr std::uint32_t RefusalColour = platform::Rgb(230, 30, 30);
+
 struct PenColourOf {
   int mode;
   std::uint32_t colour;
@@ -245,6 +248,8 @@ void BoardRenderer::DrawMarks(const Canvas& canvas, int value, int a, int b) con
   }
   if (IsHover(value) && state_.options.HighlightMode != HighlightColoredTile)
     DrawPointerFrame(canvas, a, b);
+  if (value == pictures_.RefusedTile)
+    canvas.Frame({a, b, a + FaceWidth, b + FaceHeight}, RefusalColour, PenWidth);
 }
 
 // The 3-pixel pen runs centred along the outline from (a+1, b+1) to (a+38, b+48), so it covers

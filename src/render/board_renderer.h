@@ -86,6 +86,8 @@ struct BoardPictures {
   platform::Bitmap Filled = BuildFilledPicture();
   bool PathFound = false; // while set, no tile is marked
   engine::Position EditorCursor = NoEditorCursor;
+  // A tile the player's click was refused on: its outline flashes for a moment.
+  int RefusedTile = 0;
 };
 
 // Draws the stacked board of Solitaire, Rivers, Memory and the layout editor.

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "games/solitaire/solitaire_play.h"
 #include "platform/ini_file.h"
 #include "program_fixture.h"
 #include "support/mode_table.h"
@@ -95,6 +96,28 @@ TEST_F(ProgramTest, ClickingAMatchingFreePairRemovesIt) {
   EXPECT_TRUE(BoardIsConsistent(Board()));
 }
 
+TEST_F(ProgramTest, ARefusedClickFlashesTheTileForAMoment) {
+  DealNumberedGame(42);
+  int blocked = 0;
+  for (int t = 1; t <= engine::MaxTiles && !blocked; ++t)
+    if (!solitaire::IsFree(State(), t) && Board().TilePos[t].OnBoard() &&
+        Board().BoardGrid(Board().TilePos[t].x, Board().TilePos[t].y, Board().TilePos[t].z + 1) ==
+            0)
+      blocked = t;
+  ASSERT_NE(blocked, 0);
+  ClickTile(blocked);
+  EXPECT_EQ(Board().FirstPick, 0);
+  EXPECT_EQ(pelmar_.Pictures().RefusedTile, blocked);
+  const auto [x, y] = TileCentre(Board(), blocked);
+  const auto red = [&] { // the frame's left edge, two pixels in from the face's corner
+    return pelmar_.Pictures().Game.Pixel(x - 19, y) & platform::kRgbMask;
+  };
+  EXPECT_EQ(red(), 0xE61E1Eu);
+  Tick(4);
+  EXPECT_EQ(pelmar_.Pictures().RefusedTile, 0);
+  EXPECT_NE(red(), 0xE61E1Eu);
+}
+
 TEST_F(ProgramTest, PauseHidesTheGameAndItsPicksWaitForContinue) {
   DealNumberedGame(9);
   const int tile = FreePairs(Board())[0].first;
@@ -164,9 +187,10 @@ TEST_F(ProgramTest, TheGameIsPausedAroundEachModalWindow) {
       {CommandId::LoadBackgroundFromDisk, [] {}},
       {CommandId::HallOfFame, [] {}},
   };
+  int modeWhileOpen = -1; // outlives the loop: the next deal's dialog still reports here
   for (const Case& c : cases) {
     DealNumberedGame(3);
-    int modeWhileOpen = -1;
+    modeWhileOpen = -1;
     window_.duringDialog = [&] { modeWhileOpen = Board().GameMode; };
     window_.scriptedUi.whileAsking = [&] { modeWhileOpen = Board().GameMode; };
     c.script();

@@ -35,7 +35,7 @@ public:
   std::deque<bool> okAnswers;  // an empty queue answers Cancel
   std::deque<bool> yesAnswers; // an empty queue answers No
   // Runs while a Yes/No question is open, as the clock's ticks would meanwhile.
-  std::function<void()> whileAsking; // runs while any question or dialog is open
+  std::function<void()> whileAsking;     // runs while any question or dialog is open
   std::deque<std::string> saveFileNames; // an empty queue cancels the dialog
   std::deque<std::string> openFileNames; // an empty queue cancels the dialog
   std::deque<std::uint32_t> colours;     // an empty queue cancels the dialog
@@ -94,6 +94,7 @@ public:
   void PlayWave(play::Sound sound) override { sounds.push_back(sound); }
   void Stop() override;
   void AskGameNumber() override;
+  void FlashRefusal(int tile) override { refusals.push_back(tile); }
   void ShowCursor(render::CursorShape shape) override { cursors.push_back(shape); }
   platform::Desktop& desktop() override { return desktop_; }
   void ShowBoardRect(platform::Rect area) override { shownRects.push_back(area); }
@@ -106,6 +107,7 @@ public:
 
   play::Game* game = nullptr;
   std::vector<render::CursorShape> cursors;
+  std::vector<int> refusals; // tiles whose refusal flashed
   platform::Bitmap panel{92, 472}, cleanPanel{92, 472};
   int fullRedraws = 0, emptyBoards = 0, repaints = 0, stops = 0, panels = 0, sidePanelShows = 0;
   std::vector<int> redrawnTiles, highlightRedraws;

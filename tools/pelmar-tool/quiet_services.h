@@ -46,6 +46,7 @@ public:
   void ResetPauseCaptions() override {}
   void Stop() override {}
   void AskGameNumber() override {}
+  void FlashRefusal(int) override {}
   void ShowCursor(render::CursorShape) override {}
   platform::Desktop& desktop() override { return *this; }
   void ShowBoardRect(platform::Rect) override {}

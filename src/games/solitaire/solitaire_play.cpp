@@ -24,6 +24,7 @@ void PickTile(GameState& state, Host& host, std::uint8_t h) {
   if (b.FirstPick == 0) {
     if (!pickable) {
       host.PlayWave(Sound::NoWay);
+      host.FlashRefusal(h);
       return;
     }
     b.FirstPick = h;
@@ -35,6 +36,7 @@ void PickTile(GameState& state, Host& host, std::uint8_t h) {
   b.PrevSecondPick = b.SecondPick;
   if (!pickable) {
     host.PlayWave(Sound::NoWay);
+    host.FlashRefusal(h);
     return;
   }
   if (h == b.FirstPick) {
@@ -141,6 +143,7 @@ void SettlePicks(GameState& state, Host& host) {
   b.FirstPick = b.SecondPick;
   b.SecondPick = 0;
   host.RedrawTile(b.LastPickA);
+  host.FlashRefusal(b.LastPickA); // not a pair: the tile let go shows it
   host.PlayWave(Sound::Select);
 }
 

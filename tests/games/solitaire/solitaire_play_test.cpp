@@ -55,6 +55,7 @@ public:
   void PlayWave(Sound sound) override { rec.PlayWave(sound); }
   void Stop() override { rec.Stop(); }
   void AskGameNumber() override { rec.AskGameNumber(); }
+  void FlashRefusal(int tile) override { rec.FlashRefusal(tile); }
   void ShowCursor(render::CursorShape) override {}
   platform::Desktop& desktop() override { return rec.desktop(); }
   void ShowBoardRect(platform::Rect) override {}
