@@ -19,6 +19,7 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_panel.h"
 #include "records/hall_viewer.h"
+#include "records/help_viewer.h"
 #include "render/backgrounds.h"
 #include "render/board_renderer.h"
 #include "render/pointer_tracking.h"
@@ -211,6 +212,15 @@ private:
   void LoadBackgroundFromDisk() { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); }
   void SolidBackground() { backgrounds_.None1Click(true); }
 
+  // The help window and the about window (pelmar_help.cpp).
+  void LoadHelpFiles();
+  void CallHelp(records::HelpPageId page);
+  void HelpClick();
+  void WhatsNew1Click();
+  void French1Click();
+  void ViewTiles1Click();
+  void About();
+
   struct Handler {
     shell::CommandId id;
     void (TPelmar::*run)();
@@ -259,4 +269,5 @@ private:
   render::Backgrounds backgrounds_;
   int tilesetIndex_ = render::DefaultTilesetIndex;
   int backgroundIndex_ = render::DefaultBackgroundIndex;
+  records::HelpViewer help_{pictures_.TileSheet, desktop_.Painter()};
 };

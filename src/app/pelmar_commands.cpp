@@ -52,6 +52,11 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::ShowMoves, &TPelmar::ShowMoves},
     {CommandId::ShowTime, &TPelmar::ShowTime},
     {CommandId::StartLevel, &TPelmar::StartLevelClick},
+    {CommandId::HelpContents, &TPelmar::HelpClick},
+    {CommandId::WhatsNew, &TPelmar::WhatsNew1Click},
+    {CommandId::FrenchHelp, &TPelmar::French1Click},
+    {CommandId::ViewTiles, &TPelmar::ViewTiles1Click},
+    {CommandId::About, &TPelmar::About},
 };
 
 void TPelmar::RunCommand(int id) {

@@ -162,8 +162,11 @@ const std::array Table{
     Entry(CommandId::Redraw, Menu::Board, "Redraw"),
     // Opens the Hashira level menu under its button.
     Entry(CommandId::StartLevel, Menu::GamesPanel, "Start Level"),
-    Entry(CommandId::HelpContents, Menu::Help, "&Help", {}, A::NotBuilt),
-    Entry(CommandId::About, Menu::Help, "&About...", {}, A::NotBuilt),
+    Entry(CommandId::HelpContents, Menu::Help, "&Contents", "F1"),
+    Entry(CommandId::WhatsNew, Menu::Help, "What's New"),
+    Entry(CommandId::FrenchHelp, Menu::Help, "French Help"),
+    SeparatorAfter(Entry(CommandId::ViewTiles, Menu::Help, "View Tiles")),
+    Entry(CommandId::About, Menu::Help, "&About..."),
 };
 
 constexpr std::array Toolbar{

@@ -18,9 +18,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/qt/about_window.h"
 #include "platform/qt/banded_menu.h"
 #include "platform/qt/game_number_dialog.h"
 #include "platform/qt/hall_window.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/result_dialog.h"
 #include "platform/qt/wallpaper_toolbar.h"
 
@@ -284,6 +286,15 @@ void MainWindow::ShowResult(const ResultWindow& result) {
 
 void MainWindow::ShowHallWindow(platform::HallViewModel& model) {
   RunHallWindow(*this, model);
+}
+
+void MainWindow::ShowHelpWindow(const platform::HelpViewModel& model) {
+  if (!help_) help_ = new HelpWindow(model, this);
+  help_->Run();
+}
+
+void MainWindow::ShowAbout(const platform::AboutBox& box) {
+  RunAboutWindow(*this, box);
 }
 
 void MainWindow::SetGamesPanel(const GamesPanelItems& panel) {

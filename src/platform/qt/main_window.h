@@ -16,6 +16,7 @@
 namespace platform::qt {
 
 class BandedMenu;
+class HelpWindow;
 class WallpaperToolBar;
 
 // The one main window: menu bar and toolbar from data, the board, the status line and the
@@ -46,6 +47,8 @@ public:
   void SetBoardCursor(BoardCursor cursor) override;
   void ShowResult(const ResultWindow& result) override;
   void ShowHallWindow(platform::HallViewModel& model) override;
+  void ShowHelpWindow(const platform::HelpViewModel& model) override;
+  void ShowAbout(const platform::AboutBox& box) override;
   void SetGamesPanel(const GamesPanelItems& panel) override;
   void ShowGamesPanel(bool shown) override;
   void PlaceGamesPanel(int left, int top) override;
@@ -86,6 +89,8 @@ private:
   MessageBoxes boxes_{*this};
   BoardWidget* board_;
   GamesPanelView* panel_ = nullptr;
+  // Made at the first opening, so that the documents' pages cost nothing at start-up.
+  HelpWindow* help_ = nullptr;
   QTimer clock_;
   QTimer threadTimer_;
   std::map<int, QAction*> actions_;
