@@ -120,8 +120,8 @@ void TPelmar::PlayWave(play::Sound sound) {
 void TPelmar::ShowPanelHOF() {
   if (!state_.options.ShowHallOfFame) return;
   records::ShowPanelHOF(state_, TraitsOf(BoardGame()),
-                        TraitsOf(starting_ ? starting_ : CurrentGame()), hall_,
-                        hallPictures_, SaveHof_, desktop_.Painter(), *this);
+                        TraitsOf(starting_ ? starting_ : CurrentGame()), hall_, hallPictures_,
+                        SaveHof_, desktop_.Painter(), *this);
   window_->ShowSidePanel();
 }
 
@@ -188,7 +188,7 @@ void TPelmar::ShowPauseStep(shell::PauseStep step) {
 
 void TPelmar::GameOver() {
   const play::Game* game = ActiveGame();
-  if (game && !game->Verdict().empty()) return VerdictGameOver(game->Verdict());
+  if (game && !game->Verdict().message.empty()) return VerdictGameOver(game->Verdict());
   engine::Board& b = state_.board;
   ShowCursor(render::CursorShape::Arrow);
   renderer_.ShowFond();
@@ -223,7 +223,7 @@ void TPelmar::GameOver() {
   Launch(launch);
 }
 
-void TPelmar::VerdictGameOver(std::string_view verdict) {
+void TPelmar::VerdictGameOver(const play::VerdictWindow& verdict) {
   engine::Board& b = state_.board;
   renderer_.ShowFond();
   b.GameOverShown = true;
@@ -231,8 +231,9 @@ void TPelmar::VerdictGameOver(std::string_view verdict) {
   ShowStatusBar();
   IM(engine::ModePaused); // both turn clocks stop here
   window_->ShowResult({"Board finished !",
-                       {"Congratulations !", "You finished the board...", std::string(verdict)},
-                       "Thank you !"});
+                       {std::string(verdict.heading), std::string(verdict.subheading),
+                        std::string(verdict.message)},
+                       std::string(verdict.button)});
   IM(engine::ModeGamesPanel);
   pause_.PausedMode = engine::ModeGamesPanel;
 }
@@ -377,11 +378,16 @@ void TPelmar::RunThreadTimerWhenNeeded() {
 int TPelmar::Timer1timer() {
   if (!play::ThreadTimerNeeded(state_, ActiveGame())) return platform::ThreadTimerStopped;
   const std::uint32_t start = clock().TickCount();
+  // Background work runs between events only: inside another rule (a modal window) it waits.
+  const bool betweenEvents = !handling_;
   Handle(
-      [this] {
-        if (play::Game* game = ActiveGame())
-          game->Step();
-        else if (state_.board.GameMode == engine::ModeGamesPanel)
+      [this, betweenEvents] {
+        if (play::Game* game = ActiveGame()) {
+          if (game->traits().threadTimer)
+            game->Step();
+          else if (betweenEvents)
+            game->Background();
+        } else if (state_.board.GameMode == engine::ModeGamesPanel)
           shell::AnimateGamesPanel(pause_.AnimationStep, pictures_, idlePictures_, *this);
         else if (state_.board.GameMode == engine::ModePaused)
           shell::AnimatePauseScreen(pause_.AnimationStep, pictures_, idlePictures_, *this);

@@ -162,6 +162,8 @@ private:
   void Hint() { RunPlayCommand(&play::Game::Hint); }
   void Shuffle() { RunPlayCommand(&play::Game::Shuffle); }
   void Restart() { RunPlayCommand(&play::Game::Restart); }
+  void StillWinnable() { RunPlayCommand(&play::Game::StillWinnable); }
+  void Solve() { RunPlayCommand(&play::Game::Solve); }
   void RunPlayCommand(void (play::Game::*command)());
   void Pause();
   void ShowPauseStep(shell::PauseStep step);
@@ -228,7 +230,7 @@ private:
   static const Handler Handlers[];
 
   // The end of a cleared board that gives a verdict instead of a record.
-  void VerdictGameOver(std::string_view verdict);
+  void VerdictGameOver(const play::VerdictWindow& verdict);
   void ShowStatusBar();
   // After every event: wakes the timers that have work again.
   void RunThreadTimerWhenNeeded();

@@ -21,6 +21,8 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::Hint, &TPelmar::Hint},
     {CommandId::Shuffle, &TPelmar::Shuffle},
     {CommandId::Restart, &TPelmar::Restart},
+    {CommandId::StillWinnable, &TPelmar::StillWinnable},
+    {CommandId::Solve, &TPelmar::Solve},
     {CommandId::Pause, &TPelmar::Pause},
     {CommandId::Stop, &TPelmar::Stop},
     {CommandId::ShowRomanized, &TPelmar::ShowRomanized},

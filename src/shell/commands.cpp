@@ -62,6 +62,8 @@ const std::array Table{
     Entry(CommandId::Exit, Menu::New, "E&xit", "Ctrl+C"),
     Play(CommandId::Back, "&Back", "Ctrl+Z", P::Back),
     Play(CommandId::Hint, "&Hint", "Ctrl+H", P::Hint),
+    Play(CommandId::StillWinnable, "Is this board still winnable?", {}, P::StillWinnable),
+    Play(CommandId::Solve, "Solve", {}, P::Solve),
     Play(CommandId::Shuffle, "Shu&ffle", "Ctrl+S", P::Shuffle),
     Play(CommandId::Restart, "&Restart", "Ctrl+R", P::Restart),
     Play(CommandId::Pause, "&Pause", "F12", P::Pause),

@@ -30,6 +30,8 @@ enum class CommandId : int {
   Hint,
   Shuffle,
   Restart,
+  StillWinnable,
+  Solve,
   Pause,
   Stop,
   SelectLayout,

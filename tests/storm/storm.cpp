@@ -27,23 +27,57 @@ using shell::CommandId;
 // The commands the storm chooses from: every game start, the play commands and the options that
 // change how the games play or look. Exit is left out (the storm would end), and so are the
 // commands whose dialogs only cancel.
-const std::vector<CommandId> StormCommands{
-    CommandId::LastPlayedGame, CommandId::RandomSolitaire, CommandId::SpecificSolitaire,
-    CommandId::TwoPlayerSolitaire, CommandId::RiversEasy, CommandId::RiversHard,
-    CommandId::MemoryEasy, CommandId::MemoryHard, CommandId::ClicksEasy, CommandId::ClicksNormal,
-    CommandId::ClicksHard, CommandId::Slider, CommandId::Hashira, CommandId::Back,
-    CommandId::Hint, CommandId::Shuffle, CommandId::Restart, CommandId::Pause, CommandId::Stop,
-    CommandId::Redraw, CommandId::Vertical, CommandId::Winnable, CommandId::Shuffable,
-    CommandId::AnimateBoard, CommandId::AnimateTiles, CommandId::AnimateTileRivers,
-    CommandId::AnimateClicks, CommandId::AnimateSlider, CommandId::AnimateNext,
-    CommandId::ShowNext, CommandId::AnimateChain, CommandId::FallNormally,
-    CommandId::FallVeryQuickly, CommandId::JokerAllow, CommandId::HighlightSlider,
-    CommandId::OnlyPossible, CommandId::HighlightNone, CommandId::HighlightColoredTile,
-    CommandId::HighlightGreen, CommandId::Invert, CommandId::Shadows, CommandId::ShowHallOfFame,
-    CommandId::ShowGirls, CommandId::ShowTile, CommandId::AnimatePause, CommandId::WelcomePause};
+const std::vector<CommandId> StormCommands{CommandId::LastPlayedGame,
+                                           CommandId::RandomSolitaire,
+                                           CommandId::SpecificSolitaire,
+                                           CommandId::TwoPlayerSolitaire,
+                                           CommandId::RiversEasy,
+                                           CommandId::RiversHard,
+                                           CommandId::MemoryEasy,
+                                           CommandId::MemoryHard,
+                                           CommandId::ClicksEasy,
+                                           CommandId::ClicksNormal,
+                                           CommandId::ClicksHard,
+                                           CommandId::Slider,
+                                           CommandId::Hashira,
+                                           CommandId::Back,
+                                           CommandId::Hint,
+                                           CommandId::Shuffle,
+                                           CommandId::Restart,
+                                           CommandId::StillWinnable,
+                                           CommandId::Solve,
+                                           CommandId::Pause,
+                                           CommandId::Stop,
+                                           CommandId::Redraw,
+                                           CommandId::Vertical,
+                                           CommandId::Winnable,
+                                           CommandId::Shuffable,
+                                           CommandId::AnimateBoard,
+                                           CommandId::AnimateTiles,
+                                           CommandId::AnimateTileRivers,
+                                           CommandId::AnimateClicks,
+                                           CommandId::AnimateSlider,
+                                           CommandId::AnimateNext,
+                                           CommandId::ShowNext,
+                                           CommandId::AnimateChain,
+                                           CommandId::FallNormally,
+                                           CommandId::FallVeryQuickly,
+                                           CommandId::JokerAllow,
+                                           CommandId::HighlightSlider,
+                                           CommandId::OnlyPossible,
+                                           CommandId::HighlightNone,
+                                           CommandId::HighlightColoredTile,
+                                           CommandId::HighlightGreen,
+                                           CommandId::Invert,
+                                           CommandId::Shadows,
+                                           CommandId::ShowHallOfFame,
+                                           CommandId::ShowGirls,
+                                           CommandId::ShowTile,
+                                           CommandId::AnimatePause,
+                                           CommandId::WelcomePause};
 
-constexpr platform::Key Keys[] = {platform::Key::Left,  platform::Key::Right, platform::Key::Up,
-                                  platform::Key::Down,  platform::Key::Enter, platform::Key::Space,
+constexpr platform::Key Keys[] = {platform::Key::Left, platform::Key::Right, platform::Key::Up,
+                                  platform::Key::Down, platform::Key::Enter, platform::Key::Space,
                                   platform::Key::Other};
 
 class Storm {
@@ -95,8 +129,8 @@ private:
   bool Chance(int percent) { return Roll(100) < percent; }
 
   std::string Command() {
-    const CommandId id = StormCommands[static_cast<std::size_t>(Roll(
-        static_cast<int>(StormCommands.size())))];
+    const CommandId id =
+        StormCommands[static_cast<std::size_t>(Roll(static_cast<int>(StormCommands.size())))];
     if (id == CommandId::SpecificSolitaire)
       window_.gameNumbers.push_back(std::to_string(1 + Roll(1'000'000)));
     checks_.SeveralChanges();
@@ -109,8 +143,8 @@ private:
     const int kind = Roll(100);
     if (kind < 60) {
       const auto [x, y] = Target();
-      const auto button = Chance(90) ? platform::PointerButton::Left
-                                     : platform::PointerButton::Right;
+      const auto button =
+          Chance(90) ? platform::PointerButton::Left : platform::PointerButton::Right;
       checks_.ClickGiven(pelmar_);
       pelmar_.OnBoardPress();
       pelmar_.OnBoardRelease(button, x, y);
