@@ -45,12 +45,15 @@ TEST_F(SolverProgramTest, TheAnswerComesInTheBackgroundForTheHintsPrice) {
 TEST_F(SolverProgramTest, SolveClearsTheBoardPairByPairAndEndsWithoutARecord) {
   DealWinnableGame();
   Command(CommandId::Solve);
+  std::string statusAtTheEnd;
+  window_.duringDialog = [&] { statusAtTheEnd = StatusMessage(); };
   for (int second = 0; second < 120 && window_.results.empty(); ++second) Wait(1000);
   ASSERT_EQ(window_.results.size(), 1u) << StatusMessage();
   EXPECT_EQ(
       window_.results[0].lines,
       (std::vector<std::string>{"Demonstration over !", "Pelmar cleared the board...",
                                 "A board cleared for you has no place in the Hall of Fame."}));
+  EXPECT_EQ(statusAtTheEnd, "   ") << "nothing is left to watch";
   EXPECT_EQ(window_.hallWindows, 0);
   EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "Hallfame.ini"));
   EXPECT_EQ(Board().GameMode, engine::ModeGamesPanel);

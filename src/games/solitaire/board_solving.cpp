@@ -137,6 +137,8 @@ void BoardSolving::PlayNextPair() {
   }
   demonstrated_ = true;
   const int before = state_.board.TilesLeft;
+  // The result window follows the last pair: nothing is left to watch.
+  if (before == 2) ShowStatus("   ");
   PickPair(state_, host_, pair.first, pair.second);
   // The last pair has ended the game; a pair refused would be refused again at every call.
   if (state_.board.TilesLeft == 0 || state_.board.TilesLeft == before) {

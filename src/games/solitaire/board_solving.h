@@ -15,9 +15,9 @@ namespace solitaire {
 // demonstration then removes the winning pairs one at a time, picked as a player picks them.
 class BoardSolving {
 public:
-  // Enough for nearly every deal of the layouts we ship, a few seconds of searching in the
-  // background; a search beyond it ends in "could not tell", never in a guess.
-  static constexpr engine::SolveBudget DefaultBudget{.nodes = 8'000'000};
+  // About two seconds of searching, five in the background: enough for all but the hardest
+  // deals of the layouts we ship. A search beyond it ends in "could not tell", never a guess.
+  static constexpr engine::SolveBudget DefaultBudget{.nodes = 5'000'000};
 
   BoardSolving(engine::GameState& state, play::Host& host,
                engine::SolveBudget budget = DefaultBudget);
