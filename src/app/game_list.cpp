@@ -1,5 +1,6 @@
 #include "app/game_list.h"
 
+#include "editor/editor_game.h"
 #include "games/clicks/clicks_game.h"
 #include "games/hashira/hashira_game.h"
 #include "games/memory/memory_game.h"
@@ -22,7 +23,33 @@ play::Game& Games::Add(std::unique_ptr<play::Game> game,
   return added;
 }
 
-Games MakeGames(engine::GameState& state, play::Host& host) {
+namespace {
+
+// The layout editor and the commands of its own menu bar.
+void AddEditor(Games& games, engine::GameState& state, play::Host& host, editor::EditorView& view) {
+  using editor::EditorGame;
+  auto& design = static_cast<EditorGame&>(games.Add(
+      std::make_unique<EditorGame>(state, host, view),
+      {{CommandId::CreateLayout, EditorGame::Create}, {CommandId::EditLayout, EditorGame::Edit}}));
+  using Kind = EditorGame::SaveKind;
+  const std::pair<CommandId, Kind> saves[] = {{CommandId::EditorSave, Kind::Save},
+                                              {CommandId::EditorSaveAs, Kind::SaveAs},
+                                              {CommandId::EditorTryIt, Kind::TryIt}};
+  for (const auto& [command, kind] : saves)
+    games.commands.push_back({command, [&design, kind] { design.SaveandexitClick(kind); }});
+  games.commands.push_back({CommandId::EditorExit, [&design] { design.Cancel2Click(); }});
+  const std::pair<CommandId, editor::Shift> moves[] = {
+      {CommandId::MoveToLeft, editor::Shift::Left},
+      {CommandId::MoveToRight, editor::Shift::Right},
+      {CommandId::MoveToTop, editor::Shift::Up},
+      {CommandId::MoveToBottom, editor::Shift::Down}};
+  for (const auto& [command, shift] : moves)
+    games.commands.push_back({command, [&design, shift] { design.MoveBoard(shift); }});
+}
+
+} // namespace
+
+Games MakeGames(engine::GameState& state, play::Host& host, editor::EditorView& editorView) {
   using solitaire::SolitaireGame;
   Games games;
   games.layoutGame = &games.Add(std::make_unique<SolitaireGame>(state, host),
@@ -45,6 +72,7 @@ Games MakeGames(engine::GameState& state, play::Host& host) {
             {{CommandId::Slider, play::KeepVariant}});
   games.Add(std::make_unique<hashira::HashiraGame>(state, host),
             {{CommandId::Hashira, hashira::HashiraGame::Named}});
+  AddEditor(games, state, host, editorView);
   return games;
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/editor_view.h"
 #include "engine/game_state.h"
 #include "play/game_list.h"
 #include "play/host.h"
@@ -40,7 +41,8 @@ struct Games {
   int layoutVariant = 0;
 };
 
-// Every game of the program: the one place that names them. Adding a game is one row here.
-Games MakeGames(engine::GameState& state, play::Host& host);
+// Every game of the program, and the layout editor: the one place that names them. Adding a game
+// is one row here.
+Games MakeGames(engine::GameState& state, play::Host& host, editor::EditorView& editorView);
 
 } // namespace app

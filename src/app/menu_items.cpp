@@ -37,6 +37,7 @@ platform::MenuItem FixedItem(const shell::Command& c, const engine::Options& opt
   item.id = static_cast<int>(c.id);
   const std::optional<shell::Menu> parent = shell::ParentMenu(c.menu);
   item.menu = shell::MenuTitle(parent.value_or(c.menu));
+  item.bar = shell::MenuBarOf(parent.value_or(c.menu));
   if (parent) item.submenu = shell::MenuTitle(c.menu);
   item.caption = c.caption;
   item.shortcut = c.shortcut;
@@ -49,17 +50,20 @@ platform::MenuItem FixedItem(const shell::Command& c, const engine::Options& opt
   return item;
 }
 
+platform::MenuItem FolderItem(shell::Menu menu, const std::string& caption, int id, int group) {
+  platform::MenuItem item;
+  item.id = id;
+  item.menu = shell::MenuTitle(menu);
+  item.caption = caption;
+  item.checkable = true;
+  item.radioGroup = group;
+  return item;
+}
+
 void AddEntries(std::vector<platform::MenuItem>& items, shell::Menu menu,
                 const std::vector<std::string>& captions, int base, int group) {
-  for (std::size_t k = 0; k < captions.size(); ++k) {
-    platform::MenuItem item;
-    item.id = base + static_cast<int>(k) + 1;
-    item.menu = shell::MenuTitle(menu);
-    item.caption = captions[k];
-    item.checkable = true;
-    item.radioGroup = group;
-    items.push_back(std::move(item));
-  }
+  for (std::size_t k = 0; k < captions.size(); ++k)
+    items.push_back(FolderItem(menu, captions[k], base + static_cast<int>(k) + 1, group));
 }
 
 } // namespace
@@ -77,6 +81,10 @@ std::vector<platform::MenuItem> MenuItems(const engine::GameState& state,
              BackgroundRadioGroup);
   AddEntries(items, shell::Menu::Music, folders.tracks, shell::MusicEntryBase, MusicRadioGroup);
   return items;
+}
+
+platform::MenuItem LayoutEntryItem(const std::string& caption, int entry) {
+  return FolderItem(shell::Menu::Layout, caption, shell::LayoutEntryBase + entry, LayoutRadioGroup);
 }
 
 std::vector<platform::ToolItem> ToolItems() {

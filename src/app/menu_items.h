@@ -19,6 +19,8 @@ struct FolderEntries {
 // The menu bar from the command table, with the folders' entries after the fixed ones.
 std::vector<platform::MenuItem> MenuItems(const engine::GameState& state,
                                           const FolderEntries& folders);
+// The Layout menu's item of list entry `entry`, as MenuItems makes it.
+platform::MenuItem LayoutEntryItem(const std::string& caption, int entry);
 std::vector<platform::ToolItem> ToolItems();
 std::vector<platform::PopupItem> PopupItems();
 

@@ -1,6 +1,7 @@
 #include "app/pelmar.h"
 
 #include <array>
+#include <tuple>
 #include <utility>
 
 #include "records/game_number.h"
@@ -24,7 +25,7 @@ const play::Traits* TraitsOf(const play::Game* game) {
 } // namespace
 
 TPelmar::TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop)
-    : renderer_(state_, pictures_, *this), games_(app::MakeGames(state_, *this)),
+    : renderer_(state_, pictures_, *this), games_(app::MakeGames(state_, *this, *this)),
       gameClock_(state_, *this, *this), desktop_(desktop), audio_(audio),
       settingsFile_(programDir + std::string(shell::SettingsFileName)),
       hallFile_(programDir + records::HallFileName), tilesets_(state_, *this, pictures_),
@@ -107,10 +108,7 @@ void TPelmar::StartGame(play::Game& game, int variant) {
 
 void TPelmar::BeginGame() {
   StartGame(*games_.layoutGame, games_.layoutVariant);
-}
-
-void TPelmar::LayoutAdded(int) {
-  // Only the layout editor saves layouts under new names, and it is not part of this window yet.
+  ShowLayouts(); // the layout just loaded, saved or restored is the current one
 }
 
 void TPelmar::PlayWave(play::Sound sound) {
@@ -218,8 +216,7 @@ void TPelmar::GameOver() {
     launch = RunHallWindow();
     hall_.HallJustEntered = false;
   }
-  IM(engine::ModeGamesPanel);
-  pause_.PausedMode = engine::ModeGamesPanel;
+  LeaveFinishedBoard();
   Launch(launch);
 }
 
@@ -234,8 +231,14 @@ void TPelmar::VerdictGameOver(const play::VerdictWindow& verdict) {
                        {std::string(verdict.heading), std::string(verdict.subheading),
                         std::string(verdict.message)},
                        std::string(verdict.button)});
+  LeaveFinishedBoard();
+}
+
+void TPelmar::LeaveFinishedBoard() {
   IM(engine::ModeGamesPanel);
   pause_.PausedMode = engine::ModeGamesPanel;
+  // The end was handled (GameOverShown stays); the panel's redraws draw again.
+  state_.board.GameFinished = false;
 }
 
 void TPelmar::Stop() {
@@ -352,13 +355,34 @@ bool TPelmar::OnClockTick() {
         if (play::Game* current = CurrentGame()) current->Tick();
         gameClock_.Temps(ActiveGame());
         ShowStatusBar();
+        SaveChangedSettings();
       },
       Arrival::Timer);
-  return gameClock_.HasWork(ActiveGame(), false);
+  return settingsChangedAt_ || gameClock_.HasWork(ActiveGame(), MusicSounding());
 }
 
 void TPelmar::RunClockWhenNeeded() {
-  if (gameClock_.HasWork(ActiveGame(), false)) window_->StartClock();
+  if (settingsChangedAt_ || gameClock_.HasWork(ActiveGame(), MusicSounding()))
+    window_->StartClock();
+}
+
+void TPelmar::SettingsChanged() {
+  CollectSettings();
+  if (!settingsChangedAt_ &&
+      std::tie(state_.options, settings_) != std::tie(saved_.first, saved_.second))
+    settingsChangedAt_ = clock().TickCount();
+}
+
+void TPelmar::SaveChangedSettings() {
+  constexpr std::uint32_t SaveDelayMs = 1000;
+  if (!settingsChangedAt_ || clock().TickCount() - *settingsChangedAt_ < SaveDelayMs) return;
+  settingsChangedAt_.reset();
+  SaveSettings();
+}
+
+bool TPelmar::MusicSounding() {
+  // The end of a track is noticed on the clock, so it ticks while one plays on any screen.
+  return state_.options.PlayMusic && audio_.MusicPlaying();
 }
 
 void TPelmar::ShowStatusBar() {

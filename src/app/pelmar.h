@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/game_list.h"
+#include "editor/editor_view.h"
 #include "engine/game_state.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -41,6 +42,7 @@ class TPelmar final : public play::Host,
                       public shell::MusicView,
                       public records::HallHooks,
                       public render::CurrentTileView,
+                      public editor::EditorView,
                       public platform::WindowEvents {
 public:
   TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop);
@@ -143,6 +145,8 @@ private:
   std::string LoadFiles();
   void ReadSettings();
   void SaveSettings();
+  // The settings file's values from the state they come from.
+  void CollectSettings();
   void Splashing(const std::string& text);
   void ActiveTilesetBackground();
   void LoadStartLayout();
@@ -206,7 +210,6 @@ private:
   void HighlightBlue() { renderer_.Highlight2Click(render::RectangleEntry::Blue); }
   void ShowMoves() { gameClock_.NStatus(); }
   void ShowTime() { gameClock_.ShowTimeClick(); }
-  void LoadlayoutClick(int entry);
   // "Start Level" on the games panel: the level menu, then the button shows the level chosen.
   void StartLevelClick();
   void ShowStartLevel();
@@ -223,6 +226,30 @@ private:
   void ViewTiles1Click();
   void About();
 
+  // Layouts (pelmar_layouts.cpp): the Layout menu, the chooser and its favourites, and the
+  // window parts of the layout editor.
+  // editor::EditorView
+  void ShowEditorParts(const std::vector<platform::InfoField>& strip, bool canSave) override;
+  void HideEditorParts() override;
+  void SetStripValue(int field, const std::string& value) override;
+  std::string StripText(int field) override;
+  void FocusBoard() override;
+  void SetCursorCell(const engine::Position& cell) override;
+  void RedrawArea(platform::Rect area) override;
+  // Entry 1..LayoutCount of the Layout menu is played; false when its file could not be read.
+  bool LoadlayoutClick(int entry);
+  void LoadLayoutFromDisk();
+  void SelectLayout();
+  void ViewAllLayouts();
+  void ViewFavoritesOnly();
+  // Shows, hides and checks the Layout menu's entries by the favourites and the current layout.
+  void ShowLayouts();
+  // Whether a command belongs to the menu bar on show: the others are out of the player's reach.
+  bool OnShownMenuBar(int id) const;
+  std::vector<std::string> FaveLayout_;
+  platform::Bitmap miniature_; // the chooser's miniature tile, read when it first opens
+  platform::MenuBar menuBar_ = platform::MenuBar::Main;
+
   struct Handler {
     shell::CommandId id;
     void (TPelmar::*run)();
@@ -231,10 +258,17 @@ private:
 
   // The end of a cleared board that gives a verdict instead of a record.
   void VerdictGameOver(const play::VerdictWindow& verdict);
+  // Back to the games panel once the end of a board has been shown.
+  void LeaveFinishedBoard();
   void ShowStatusBar();
   // After every event: wakes the timers that have work again.
   void RunThreadTimerWhenNeeded();
   void RunClockWhenNeeded();
+  bool MusicSounding();
+  // A command may have changed what the settings file keeps: it is saved a moment later, so a
+  // crash or a kill loses nothing of it.
+  void SettingsChanged();
+  void SaveChangedSettings();
 
   engine::GameState state_;
   render::BoardPictures pictures_;
@@ -263,6 +297,10 @@ private:
   std::optional<shell::Music> music_; // needs the window's dialogs: made by Init
   shell::SettingsValues settings_;
   shell::SettingsFile settingsFile_;
+  std::optional<std::uint32_t> settingsChangedAt_;
+  // What the settings file holds as last read or written.
+  std::pair<engine::Options, shell::SettingsValues> saved_;
+  bool settingsWarned_ = false;
   records::HallState hall_;
   records::HallFile hallFile_;
   records::HallPictures hallPictures_;

@@ -3,7 +3,6 @@
 
 #include "app/menu_items.h"
 #include "app/pelmar.h"
-#include "engine/layout_loading.h"
 #include "shell/games_panel.h"
 #include "shell/last_played_game.h"
 #include "shell/settings.h"
@@ -59,9 +58,14 @@ const TPelmar::Handler TPelmar::Handlers[] = {
     {CommandId::FrenchHelp, &TPelmar::French1Click},
     {CommandId::ViewTiles, &TPelmar::ViewTiles1Click},
     {CommandId::About, &TPelmar::About},
+    {CommandId::SelectLayout, &TPelmar::SelectLayout},
+    {CommandId::LoadLayoutFromDisk, &TPelmar::LoadLayoutFromDisk},
+    {CommandId::ViewAllLayouts, &TPelmar::ViewAllLayouts},
+    {CommandId::ViewFavoritesOnly, &TPelmar::ViewFavoritesOnly},
 };
 
 void TPelmar::RunCommand(int id) {
+  if (!OnShownMenuBar(id)) return;
   const auto inList = [id](int base, std::size_t count) {
     return id > base && id <= base + static_cast<int>(count);
   };
@@ -77,6 +81,7 @@ void TPelmar::RunCommand(int id) {
   else
     RunFixedCommand(static_cast<CommandId>(id));
   SyncPictureMenus();
+  SettingsChanged();
 }
 
 void TPelmar::RunFixedCommand(CommandId id) {
@@ -146,16 +151,6 @@ void TPelmar::Redraw() {
 
 void TPelmar::RunPlayCommand(void (play::Game::*command)()) {
   if (play::Game* game = ActiveGame()) (game->*command)();
-}
-
-void TPelmar::LoadlayoutClick(int entry) {
-  engine::LayoutState& layouts = state_.layouts;
-  if (engine::IsShpEntry(layouts.LayoutNames[entry - 1]))
-    engine::LoadShplayoutClick(state_, *this, entry);
-  else
-    engine::LoadlayoutClick(state_, *this, entry);
-  if (layouts.CheckedEntry > 0)
-    window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
 }
 
 void TPelmar::StartLevelClick() {

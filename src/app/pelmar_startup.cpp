@@ -1,5 +1,6 @@
 // Start-up: the data folders, the settings, the menus and the first screen.
 #include <algorithm>
+#include <utility>
 
 #include "app/menu_items.h"
 #include "app/panel_items.h"
@@ -7,6 +8,7 @@
 #include "app/picture_loading.h"
 #include "engine/layout_loading.h"
 #include "platform/files.h"
+#include "records/favourites.h"
 #include "shell/data_folders.h"
 #include "shell/games_panel.h"
 #include "shell/settings.h"
@@ -44,6 +46,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
     return false;
   }
   Splashing("Initializing...");
+  FaveLayout_ = records::LoadFaveLayout(state_.layouts.ProgramDir);
   BuildMenus();
   CheckMusicEntry(musicState_.MidiNumber);
   EnableMusicButton(state_.options.PlayMusic);
@@ -68,6 +71,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
     // Nothing shows the help documents before the player asks: the board need not wait.
     LoadHelpFiles();
     if (state_.options.PlayMusic) music_->CallMusic();
+    RunClockWhenNeeded();
   });
   renderer_.ColorHighlight();
   window_->StartClock();
@@ -102,9 +106,10 @@ void TPelmar::ReadSettings() {
   backgrounds_.ColorBackground = static_cast<std::uint32_t>(settings_.ColorBackground);
   hall_.CurrentPlayerName = records::NormalisedPlayerName(settings_.CurrentPlayerName);
   hall_.AltGirls = settings_.AltGirls;
+  saved_ = {state_.options, settings_};
 }
 
-void TPelmar::SaveSettings() {
+void TPelmar::CollectSettings() {
   const auto checked = [](const render::PictureMenu& menu) { return std::max(menu.checked, 0); };
   settings_.TilesetIndex = checked(tilesets_.menu);
   settings_.BackgroundIndex = checked(backgrounds_.menu);
@@ -123,8 +128,15 @@ void TPelmar::SaveSettings() {
   settings_.WPos = at.width;
   settings_.HPos = at.height;
   settings_.PreviousRes = window_->ScreenWidth();
-  if (const std::string failed = settingsFile_.Save(state_.options, settings_); !failed.empty())
+}
+
+void TPelmar::SaveSettings() {
+  CollectSettings();
+  // Saved a moment after every change, and at close: a failure is told once.
+  if (const std::string failed = settingsFile_.Save(state_.options, settings_);
+      !failed.empty() && !std::exchange(settingsWarned_, true))
     ui().ShowMessage(failed);
+  saved_ = {state_.options, settings_};
 }
 
 void TPelmar::Splashing(const std::string& text) {
@@ -161,8 +173,8 @@ std::string TPelmar::LoadFiles() {
   tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
   Splashing("Checking for layouts...");
   const std::string layouts = state_.layouts.LayoutsFolder();
-  if (!shell::ChooseStartLayout(state_, shell::ScanCaptions(layouts, {".lay"}),
-                                shell::ScanFileNames(layouts, {".shp"})))
+  const shell::LayoutListing listing = shell::ScanLayouts(layouts);
+  if (!shell::ChooseStartLayout(state_, listing.captions, listing.shpNames, listing.foreign))
     return nothingIn("layout", layouts);
   Splashing("Reading high scores...");
   if (const std::string unread = hallFile_.Read(hall_.tables, state_.layouts.LayoutNames);
@@ -193,15 +205,8 @@ void TPelmar::ActiveTilesetBackground() {
 }
 
 void TPelmar::LoadStartLayout() {
-  engine::LayoutState& layouts = state_.layouts;
-  layouts.StartupLoading = true;
-  if (engine::IsShpEntry(layouts.LayoutPath))
-    engine::RunShpLayout(state_, *this, layouts.LayoutPath);
-  else
-    engine::RunLayout(state_, *this, layouts.LayoutPath);
-  layouts.StartupLoading = false;
-  if (layouts.CheckedEntry > 0)
-    window_->SetChecked(shell::LayoutEntryBase + layouts.CheckedEntry, true);
+  engine::RunStartLayout(state_, *this);
+  ShowLayouts();
 }
 
 void TPelmar::BuildMenus() {

@@ -15,7 +15,9 @@ void DealPlainlyFromCurrentSeed(GameState& state, GameServices& services) {
   bool animate = state.options.Animate && b.GameMode != ModeEditor && !state.options.RandomSeed1;
   for (int t = 1; t <= b.TilesLeft; ++t) {
     Position p;
+    DrawLimit limit("the plain deal");
     do {
+      limit.Count();
       p.x = state.rng.Random(GridWidth) + 1;
       p.y = state.rng.Random(GridHeight) + 1;
       p.z = state.rng.Random(GridLayers) + 1;
@@ -44,7 +46,8 @@ int CountFreeUndealt(const TileGrid& grid, const PositionList& list) {
 
 Position DrawFreeUndealt(Generator& rng, const TileGrid& grid, const PositionList& list,
                          const Position* other) {
-  for (;;) {
+  for (DrawLimit limit("the draw of a free position");;) {
+    limit.Count();
     const Position& p = list.at[(rng.Random(list.length) + 1) % 256];
     if (grid(p) == Undealt && IsPositionFree(grid, p) && (other == nullptr || !(p == *other)))
       return p;
@@ -128,7 +131,9 @@ WinnableDeal CreateBoard(GameState& state, GameServices& services) {
 
   // Give every removed pair two tiles of one group, last pair first.
   k -= 2;
+  DrawLimit limit("the winnable deal's pairs");
   while (k >= 1) {
+    limit.Count();
     int a = state.rng.Random(n) + 1;
     int c = state.rng.Random(n) + 1;
     if (TileGroup(a) != TileGroup(c) || a == c || b.TilePos[a].OnBoard() || b.TilePos[c].OnBoard())

@@ -1,5 +1,7 @@
 #include "engine/layout_loading.h"
 
+#include <filesystem>
+
 #include "engine/deal.h"
 #include "engine/layout_entries.h"
 #include "engine/layout_file.h"
@@ -197,10 +199,19 @@ bool SaveLayout(GameState& state, GameServices& services) {
   }
   services.IM(ModeNone);
 
+  // A file saved in another folder is played from there, outside the list: an entry of the list
+  // would look for it in the Layouts folder, and its results would go to a layout of that name.
+  std::error_code ec;
+  if (!std::filesystem::equivalent(std::filesystem::path(layouts.LayoutPath).parent_path(),
+                                   layouts.LayoutsFolder(), ec)) {
+    layouts.LayoutIndex = layouts.CheckedEntry = 0;
+    return true;
+  }
   std::string fileName = platform::FileNameOf(layouts.LayoutPath);
   std::string name = fileName.substr(0, fileName.size() >= 4 ? fileName.size() - 4 : 0);
   if (int existing = FindLayoutName(layouts, name)) {
-    layouts.LayoutIndex = existing;
+    // The check mark follows, or the next game after another one would deal the layout of before.
+    layouts.LayoutIndex = layouts.CheckedEntry = existing;
     return true;
   }
   layouts.LayoutNames.push_back(name);

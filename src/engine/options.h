@@ -61,6 +61,8 @@ struct Options {
 
   int SpeedFall = 3;  // Hashira: 1 normally, 2 quickly, 3 very quickly
   int StartLevel = 1; // Hashira: the level a new game starts at, 1..10 ("Start Level")
+
+  bool operator==(const Options&) const = default;
 };
 
 } // namespace engine

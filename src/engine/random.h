@@ -22,4 +22,22 @@ struct Generator {
   void Randomize(platform::Clock& clock);
 };
 
+// Counts the draws of a loop that draws until it finds what it looks for. Every such loop draws
+// from a set known to hold it, so even the unluckiest deal ends within some thousands of draws;
+// millions mean a broken board (a rule run where it must not), and the program stops with a
+// message naming the loop instead of hanging.
+class DrawLimit {
+public:
+  static constexpr long MaxDraws = 1L << 22;
+  explicit DrawLimit(const char* loop) : loop_(loop) {}
+  void Count() {
+    if (++draws_ > MaxDraws) DrawingNeverEnds(loop_);
+  }
+
+private:
+  [[noreturn]] static void DrawingNeverEnds(const char* loop);
+  const char* loop_;
+  long draws_ = 0;
+};
+
 } // namespace engine

@@ -24,7 +24,9 @@ void SwapShuffle(GameState& state, GameServices& services, bool withinLayers) {
           int c = b.BoardGrid(x, y, z);
           if (c == 0) continue;
           Position other;
+          DrawLimit limit("the swap shuffle");
           do {
+            limit.Count();
             other.x = state.rng.Random(GridWidth) + 1;
             other.y = state.rng.Random(GridHeight) + 1;
             other.z = withinLayers ? z : state.rng.Random(GridLayers) + 1;
@@ -109,7 +111,9 @@ bool ShuffleBoard(GameState& state, GameServices& services) {
   k -= 2;
   // The remaining tiles pair up as (1st, 2nd), (3rd, 4th)...: every group keeps an even number
   // of tiles on the board, so each such pair belongs to one group.
+  DrawLimit limit("the winnable shuffle's pairs");
   while (k > 0) {
+    limit.Count();
     int e = state.rng.Random(r - 1) + 1;
     int a = remaining[e];
     int c = remaining[e % 2 == 1 ? e + 1 : e - 1];

@@ -9,14 +9,19 @@
 #include "platform/bitmap.h"
 #include "platform/hall_view.h"
 #include "platform/help_view.h"
+#include "platform/layout_chooser_view.h"
 #include "platform/ui.h"
 
 // The main window as the rest of the program sees it: plain data in, plain calls out. The Qt
 // window implements it, and a fake one in the tests, so the whole program runs without a screen.
 namespace platform {
 
+// The main menu bar, and the one the layout editor shows in its place.
+enum class MenuBar : std::uint8_t { Main, Editor };
+
 struct MenuItem {
   int id = 0;
+  MenuBar bar = MenuBar::Main;
   std::string menu;    // the menu bar title, with its & accelerator
   std::string submenu; // empty, or the title of a submenu of `menu`
   std::string caption;
@@ -102,6 +107,14 @@ struct GamesPanelItems {
   PanelButtonItem sameGame;      // hidden until ShowSameGameButton
   PanelButtonItem defaultButton; // the default until a game was started
   std::vector<PanelGameItem> games;
+};
+
+// A field of the information strip across the top of the board: a caption with a value, or with
+// a box the player types in. Its hint shows while the pointer rests on it.
+struct InfoField {
+  std::string caption;
+  std::string hint;
+  int textBoxLength = 0; // a text box of at most this many characters; 0 for a value
 };
 
 // The pointer shapes over the board: the arrow, and the open and the closed hand.
@@ -190,7 +203,12 @@ public:
   virtual void ShowSidePanel() = 0;
 
   virtual void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) = 0;
+  // More items for the menus SetMenus made, each at the end of its menu.
+  virtual void AddMenuItems(const std::vector<MenuItem>& items) = 0;
+  // Shows the menus of one bar only; the items of the others are out of reach, shortcuts too.
+  virtual void ShowMenuBar(MenuBar bar) = 0;
   virtual void SetEnabled(int id, bool enabled) = 0;
+  virtual void SetVisible(int id, bool visible) = 0;
   // The menu a right-click on the board opens after the click itself was handled.
   virtual void SetBoardPopup(const std::vector<PopupItem>& items) = 0;
   virtual void EnableBoardPopup(bool enabled) = 0;
@@ -213,6 +231,17 @@ public:
   virtual void ShowHelpWindow(const HelpViewModel& model) = 0;
   // The modal about window; returns when it closed.
   virtual void ShowAbout(const AboutBox& box) = 0;
+  // The modal layout chooser over its model; returns when it closed.
+  virtual void ShowLayoutChooser(LayoutChooserModel& model) = 0;
+
+  // Shows the information strip with these fields, their values empty; the window grows by its
+  // height, so the board keeps its size. No fields hide it again.
+  virtual void ShowInfoStrip(const std::vector<InfoField>& fields) = 0;
+  // A field's value, or the text in its box.
+  virtual void SetInfoValue(int field, const std::string& value) = 0;
+  virtual std::string InfoText(int field) const = 0;
+  // The keys go to the board again, wherever the keyboard focus was.
+  virtual void FocusBoard() = 0;
 
   // The games panel over the board: built once, then shown, placed and completed.
   virtual void SetGamesPanel(const GamesPanelItems& panel) = 0;

@@ -25,7 +25,9 @@ void DealFlat(Board& board, Generator& rng, const FlatVariant& variant) {
   for (int z = 1; z <= variant.layers; ++z)
     for (int dealt = 0; dealt < r.Positions(); ++dealt) {
       Position p{0, 0, z};
+      DrawLimit limit("the flat deal");
       do {
+        limit.Count();
         p.x = 2 * rng.Random(r.columns) + r.left;
         p.y = 2 * rng.Random(r.rows) + r.top;
       } while (board.BoardGrid(p) != 0);

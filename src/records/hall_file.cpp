@@ -38,11 +38,16 @@ std::string HallFile::Read(HallOfFame& hall, const std::vector<std::string>& lay
 void HallFile::ReadFrom(platform::IniFile file, HallOfFame& hall,
                         const std::vector<std::string>& layoutNames) {
   file_ = std::move(file);
-  for (int slot = 1; slot <= LayoutSlots(layoutNames); ++slot) {
-    const std::string section = SectionName(slot, layoutNames);
-    if (!section.empty()) ReadTable(hall, slot, section);
-  }
+  for (int slot = 1; slot <= LayoutSlots(layoutNames); ++slot)
+    ReadLayoutTable(hall, slot, layoutNames);
   for (const GameTable& game : GameTables) ReadTable(hall, game.code, std::string(game.section));
+}
+
+void HallFile::ReadLayoutTable(HallOfFame& hall, int slot,
+                               const std::vector<std::string>& layoutNames) {
+  if (slot < 1 || slot > LayoutSlots(layoutNames)) return;
+  if (const std::string section = SectionName(slot, layoutNames); !section.empty())
+    ReadTable(hall, slot, section);
 }
 
 void HallFile::ReadTable(HallOfFame& hall, int slot, const std::string& section) const {

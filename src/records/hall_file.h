@@ -25,6 +25,9 @@ public:
   // be read is never written over, for it may hold every record the player made: returns the
   // message for the player then ("Unable to read ..."), else empty.
   std::string Read(HallOfFame& hall, const std::vector<std::string>& layoutNames);
+  // The table of a layout that joined the list after Read, from the file as it was read and
+  // saved since: a name that had results before finds them again.
+  void ReadLayoutTable(HallOfFame& hall, int slot, const std::vector<std::string>& layoutNames);
   // Reads from text already in memory, as Read does from the file.
   void ReadFrom(platform::IniFile file, HallOfFame& hall,
                 const std::vector<std::string>& layoutNames);

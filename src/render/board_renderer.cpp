@@ -120,7 +120,9 @@ void BoardRenderer::Redraw() {
 // of the finished board would open the result window again.
 bool BoardRenderer::EndOfBoard() {
   engine::Board& board = state_.board;
-  if (board.TilesLeft == 0 && view_.Look().endsWhenCleared && state_.scoring.GameScore > 0)
+  // A board of no tiles at all was never played: it finishes nothing.
+  if (board.TilesLeft == 0 && board.TileCount > 0 && view_.Look().endsWhenCleared &&
+      state_.scoring.GameScore > 0)
     board.GameFinished = true;
   if (!board.GameFinished) return false;
   if (!board.GameOverShown) view_.GameOver();

@@ -101,6 +101,8 @@ public:
   void RedrawTile(int tile);
   // Only the tile's face: enough for the pointer highlight.
   void HLRedrawTile(int tile);
+  // Refreshes a refresh rectangle of the board, as DirtyRect.
+  void RedrawArea(platform::Rect area);
   // Draws one board cell, given zero-based, into WorkBitmap; value 0 is the editor cursor's
   // empty cell.
   void ShowIt(int x0, int y0, int value, int z0);
@@ -123,7 +125,6 @@ private:
 
   bool EndOfBoard();
   void DrawStackedBoard();
-  void RedrawArea(platform::Rect area);
   void ChooseHighlight(int mode);
   TileFaces Faces() const { return view_.Look().faces; }
 

@@ -70,9 +70,10 @@ const std::array Table{
     Play(CommandId::Stop, "&Stop", "Ctrl+X", P::Stop),
     Entry(CommandId::HallOfFame, Menu::Game, "&Hall of Fame", "F10"),
     Entry(CommandId::PlayerName, Menu::Game, "&Player Name"),
-    Entry(CommandId::SelectLayout, Menu::Layout, "Select Layout", {}, A::NotBuilt),
-    Entry(CommandId::CreateLayout, Menu::Layout, "Create Layout", {}, A::NotBuilt),
-    SeparatorAfter(Entry(CommandId::EditLayout, Menu::Layout, "Edit Layout", {}, A::NotBuilt)),
+    Entry(CommandId::SelectLayout, Menu::Layout, "Select Layout"),
+    Entry(CommandId::CreateLayout, Menu::Layout, "Create Layout"),
+    Entry(CommandId::EditLayout, Menu::Layout, "Edit Layout"),
+    SeparatorAfter(Entry(CommandId::LoadLayoutFromDisk, Menu::Layout, "Load from disk")),
     SeparatorAfter(Entry(CommandId::LoadTilesetFromDisk, Menu::Tileset, "Load from disk")),
     Entry(CommandId::LoadBackgroundFromDisk, Menu::Background, "Load from disk"),
     SeparatorAfter(Entry(CommandId::SolidBackground, Menu::Background, "None (Solid)")),
@@ -169,6 +170,17 @@ const std::array Table{
     Entry(CommandId::FrenchHelp, Menu::Help, "French Help"),
     SeparatorAfter(Entry(CommandId::ViewTiles, Menu::Help, "View Tiles")),
     Entry(CommandId::About, Menu::Help, "&About..."),
+
+    // The layout editor's menu bar. Its shortcuts are those of other commands of the main bar,
+    // which is out of reach meanwhile.
+    Entry(CommandId::EditorSave, Menu::EditorExit, "Save"),
+    Entry(CommandId::EditorSaveAs, Menu::EditorExit, "Save as..."),
+    SeparatorAfter(Entry(CommandId::EditorTryIt, Menu::EditorExit, "Try it")),
+    Entry(CommandId::EditorExit, Menu::EditorExit, "Exit"),
+    Entry(CommandId::MoveToLeft, Menu::EditorMove, "Move to left <", "Ctrl+S"),
+    Entry(CommandId::MoveToRight, Menu::EditorMove, "Move to right >", "Ctrl+D"),
+    Entry(CommandId::MoveToTop, Menu::EditorMove, "Move to top /\\", "Ctrl+E"),
+    Entry(CommandId::MoveToBottom, Menu::EditorMove, "Move to bottom \\/", "Ctrl+X"),
 };
 
 constexpr std::array Toolbar{
@@ -206,6 +218,7 @@ struct MenuName {
   Menu menu;
   std::string_view title;
   std::optional<Menu> parent = std::nullopt;
+  platform::MenuBar bar = platform::MenuBar::Main;
 };
 constexpr std::array MenuTitles{
     MenuName{Menu::New, "&New"},
@@ -224,6 +237,8 @@ constexpr std::array MenuTitles{
     MenuName{Menu::Hashira, "Hashira", Menu::Options},
     MenuName{Menu::Look, "Look", Menu::Options},
     MenuName{Menu::Pause, "Pause", Menu::Options},
+    MenuName{Menu::EditorExit, "Exit", std::nullopt, platform::MenuBar::Editor},
+    MenuName{Menu::EditorMove, "Move Board", std::nullopt, platform::MenuBar::Editor},
     MenuName{Menu::Board, "Board"},
     MenuName{Menu::GamesPanel, "Games Panel"},
 };
@@ -249,6 +264,11 @@ const Command* FindCommand(CommandId id) {
 std::optional<Menu> ParentMenu(Menu menu) {
   const MenuName* m = FindMenu(menu);
   return m ? m->parent : std::nullopt;
+}
+
+platform::MenuBar MenuBarOf(Menu menu) {
+  const MenuName* m = FindMenu(menu);
+  return m ? m->bar : platform::MenuBar::Main;
 }
 
 int RadioValue(RadioGroup group, const engine::Options& options) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/options.h"
+#include "platform/window_port.h"
 #include "play/traits.h"
 
 namespace shell {
@@ -102,6 +103,15 @@ enum class CommandId : int {
   HallOfFame,
   PlayerName,
   StartLevel,
+  LoadLayoutFromDisk,
+  EditorSave,
+  EditorSaveAs,
+  EditorTryIt,
+  EditorExit,
+  MoveToLeft,
+  MoveToRight,
+  MoveToTop,
+  MoveToBottom,
 };
 
 // The menus of the menu bar, then the submenus of Options. The bar shows the menus in the order
@@ -123,6 +133,9 @@ enum class Menu {
   Hashira,
   Look,
   Pause,
+  // The layout editor's own menu bar.
+  EditorExit,
+  EditorMove,
   // The board's pop-up menu only: its entries have no place on the menu bar.
   Board,
   // The games panel only: a button whose command is no entry of the menu bar.
@@ -131,6 +144,8 @@ enum class Menu {
 
 // The menu of the bar that holds a submenu; none for a menu of the bar itself.
 std::optional<Menu> ParentMenu(Menu menu);
+// The menu bar a menu belongs to; the pop-up menu and the games panel go with the main one.
+platform::MenuBar MenuBarOf(Menu menu);
 
 // Entries of which exactly one is checked: the group's value in the options tells which.
 enum class RadioGroup { Highlight = 1, FallSpeed, Favorites };

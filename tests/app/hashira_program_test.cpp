@@ -60,6 +60,7 @@ TEST_F(HashiraProgramTest, TheLevelMenuChoosesWhereTheNextGameStartsAndIsKept) {
 }
 
 TEST_F(HashiraProgramTest, KeysSteerTheColumnAndAPauseHoldsItWhereItStood) {
+  audio_.StopMusic(); // a playing track would keep the clock awake
   Command(CommandId::Hashira);
   pelmar_.Timer1timer(); // the first column enters
   ASSERT_EQ(Bottom().x, 64);

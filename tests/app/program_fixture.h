@@ -42,6 +42,12 @@ protected:
     pelmar_.OnBoardRelease(platform::PointerButton::Left, x, y);
   }
 
+  // One tick of the 50 ms clock; whether the clock wants the next one.
+  bool TickAwake() {
+    Now() += 50;
+    return pelmar_.OnClockTick();
+  }
+
   // Ticks of the 50 ms clock, the time running with them.
   void Tick(int count = 1) {
     for (int i = 0; i < count; ++i) {

@@ -119,17 +119,39 @@ TEST_F(ProgramTest, PauseHidesTheGameAndItsPicksWaitForContinue) {
 }
 
 TEST_F(ProgramTest, TheClockRestsOnIdleScreensAndWakesForAGame) {
-  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
+  audio_.StopMusic(); // a playing track keeps the clock awake on every screen
+  for (int i = 0; i < 100 && TickAwake(); ++i) {
   }
-  EXPECT_FALSE(pelmar_.OnClockTick()) << "the start-up message stands: nothing to tick for";
+  EXPECT_FALSE(TickAwake()) << "the start-up message stands: nothing to tick for";
   window_.clockRunning = false;
   DealNumberedGame(13);
   EXPECT_TRUE(window_.clockRunning);
   EXPECT_TRUE(pelmar_.OnClockTick()) << "a running game is timed";
   Command(CommandId::Pause);
-  for (int i = 0; i < 100 && pelmar_.OnClockTick(); ++i) {
+  for (int i = 0; i < 100 && TickAwake(); ++i) {
   }
-  EXPECT_FALSE(pelmar_.OnClockTick()) << "a paused game's clock stands still";
+  EXPECT_FALSE(TickAwake()) << "a paused game's clock stands still";
+}
+
+TEST_F(ProgramTest, TheEndOfATrackIsNoticedOnTheGamesPanel) {
+  ASSERT_EQ(audio_.starts.size(), 1u) << "the music starts once the board is on screen";
+  for (int i = 0; i < 100; ++i) Tick();
+  EXPECT_TRUE(pelmar_.OnClockTick()) << "the clock ticks on while a track plays";
+  audio_.EndTrack();
+  Tick();
+  EXPECT_EQ(audio_.starts.size() + static_cast<std::size_t>(audio_.restarts), 2u);
+  EXPECT_TRUE(audio_.MusicPlaying());
+  audio_.StopMusic();
+  EXPECT_FALSE(pelmar_.OnClockTick()) << "without music the panel lets the clock rest";
+}
+
+TEST_F(ProgramTest, AChangedOptionReachesTheSettingsFileWithoutAClose) {
+  const std::string path = folder_.Path() + "Pelmar.ini";
+  Command(CommandId::ShowMoves);
+  Tick(25);
+  ASSERT_TRUE(fs::exists(path)) << "saved a moment after the change";
+  EXPECT_NE(testing_support::ReadText(path).find("ShowMoves=0"), std::string::npos)
+      << testing_support::ReadText(path);
 }
 
 TEST_F(ProgramTest, TheStatusCaptionsToggleTheirFields) {
@@ -160,6 +182,8 @@ void ClearBoard(engine::GameState& state, std::uint32_t now, int seconds) {
 }
 
 TEST_F(ProgramTest, AFinishedBoardIsRecordedShownAndLeftOnce) {
+  const std::uint32_t backgroundBefore =
+      pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask;
   DealNumberedGame(11);
   ClearBoard(State(), Now(), 65);
   State().scoring.PenaltySeconds = 40;
@@ -177,6 +201,12 @@ TEST_F(ProgramTest, AFinishedBoardIsRecordedShownAndLeftOnce) {
   EXPECT_EQ(Board().GameMode, engine::ModeGamesPanel);
   Tick(3);
   EXPECT_EQ(window_.results.size(), 1u) << "the end of a board is handled once";
+  // The panel's board area still follows a new background.
+  window_.scriptedUi.colours.push_back(0x102030);
+  pelmar_.OnCommand(static_cast<int>(CommandId::SolidBackground));
+  EXPECT_EQ(pelmar_.Pictures().Game.Pixel(5, 5) & platform::kRgbMask,
+            pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask);
+  EXPECT_NE(pelmar_.Pictures().BackgroundBitmap.Pixel(5, 5) & platform::kRgbMask, backgroundBefore);
 }
 
 TEST_F(ProgramTest, ATwoPlayerGameEndsWithTheVerdictAndNoRecord) {
@@ -319,6 +349,28 @@ TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
     EXPECT_TRUE(messages[i].starts_with("Unable to read " + path)) << messages[i];
     EXPECT_EQ(testing_support::ReadText(path), before) << path;
   }
+}
+
+TEST(MissingDataTest, NoGameStartsOnALayoutThatCouldNotBeRead) {
+  testing_support::ProgramFolder folder;
+  folder.Folder().Write("Layouts/Traditional.lay", std::string("\x13\x88 not a layout\x01", 18));
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  ASSERT_TRUE(pelmar.Init(window));
+  pelmar.ShowMainWindow();
+  const std::size_t refused = window.scriptedUi.messages.size();
+  ASSERT_GE(refused, 1u) << "the unreadable layout is reported at start";
+  for (CommandId start : {CommandId::RandomSolitaire, CommandId::TwoPlayerSolitaire}) {
+    pelmar.OnCommand(static_cast<int>(start));
+    desktop.clock.tick += 5'000;
+    pelmar.OnClockTick();
+    EXPECT_EQ(pelmar.State().board.GameMode, engine::ModeGamesPanel);
+  }
+  EXPECT_EQ(window.scriptedUi.messages.size(), refused + 2);
+  EXPECT_TRUE(window.results.empty()) << "an empty board is never won";
+  EXPECT_FALSE(fs::exists(folder.Path() + "Hallfame.ini"));
 }
 
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -18,7 +19,9 @@
 #include "app/pelmar.h"
 #include "engine/free_rule.h"
 #include "platform/qt/board_fit.h"
+#include "platform/qt/info_strip.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/wallpaper_toolbar.h"
 #include "window_fixture.h"
 
 namespace {
@@ -232,7 +235,7 @@ TEST_F(WindowTest, TheBoardPopupFollowsTheModeWhereTheMenuBarDoes) {
   EXPECT_EQ(popup->defaultAction()->text(), "Redraw");
   EXPECT_FALSE(PopupAction(Window(), "Back")->isEnabled());
   EXPECT_TRUE(PopupAction(Window(), "Pause")->isEnabled()) << "its handler guards itself";
-  EXPECT_FALSE(PopupAction(Window(), "Layout")->isEnabled()) << "the chooser is not built yet";
+  EXPECT_TRUE(PopupAction(Window(), "Layout")->isEnabled()) << "the chooser opens on any screen";
   DealNumberedGame(11);
   EXPECT_TRUE(PopupAction(Window(), "Back")->isEnabled());
   EXPECT_TRUE(PopupAction(Window(), "Hint")->isEnabled());
@@ -271,6 +274,47 @@ TEST_F(WindowTest, TheLookOptionsChangeTheFrame) {
   EXPECT_FALSE(buttonsFlat());
   EXPECT_FALSE(menuBanded());
   EXPECT_FALSE(Window().ToolbarWallpaper());
+}
+
+} // namespace window_testing
+
+namespace window_testing {
+
+// The layout editor's menu bar and strip take the place of the main bar and the toolbar, and
+// only the bar on show answers its keys: both bars use Ctrl+S and Ctrl+X.
+TEST_F(WindowTest, TheEditorShowsItsOwnMenuBarStripAndKeys) {
+  using shell::CommandId;
+  const auto shownMenus = [&] {
+    QStringList titles;
+    for (const QAction* menu : Window().menuBar()->actions())
+      if (menu->isVisible()) titles << menu->text();
+    return titles;
+  };
+  const auto keys = [&](CommandId id) {
+    return Window().Action(static_cast<int>(id))->shortcut().toString();
+  };
+  const QStringList mainMenus = shownMenus();
+  EXPECT_FALSE(mainMenus.contains("Move Board"));
+  pelmar_.OnCommand(static_cast<int>(CommandId::CreateLayout));
+  EXPECT_EQ(shownMenus(), (QStringList{"Exit", "Move Board"}));
+  EXPECT_EQ(keys(CommandId::MoveToLeft), "Ctrl+S");
+  EXPECT_EQ(keys(CommandId::Shuffle), "");
+  EXPECT_FALSE(Window().findChild<platform::qt::WallpaperToolBar*>()->isVisible());
+  ASSERT_NE(Window().Strip(), nullptr);
+  EXPECT_TRUE(Window().Strip()->isVisible());
+  auto* name = qobject_cast<QLineEdit*>(Window().Strip()->Field(3));
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text(), "New Layout");
+  EXPECT_EQ(name->maxLength(), 50);
+  name->setText("Mine");
+  EXPECT_EQ(Window().InfoText(3), "Mine");
+
+  pelmar_.OnCommand(static_cast<int>(CommandId::EditorExit));
+  EXPECT_EQ(shownMenus(), mainMenus);
+  EXPECT_EQ(keys(CommandId::Shuffle), "Ctrl+S");
+  EXPECT_EQ(keys(CommandId::MoveToLeft), "");
+  EXPECT_FALSE(Window().Strip()->isVisible());
+  EXPECT_TRUE(Window().findChild<platform::qt::WallpaperToolBar*>()->isVisible());
 }
 
 } // namespace window_testing

@@ -266,4 +266,13 @@ TEST(SpecificGameTest, TheSameNumberTwiceGivesTheSameDeal) {
   }
 }
 
+// A deal that could never place its tiles (here: no position waits for one) stops the program
+// with a message instead of drawing for ever.
+TEST(DealDeathTest, ADrawThatCanNeverEndStopsLoudly) {
+  auto state = std::make_unique<GameState>();
+  RecordingServices services(*state);
+  state->board.TilesLeft = 2;
+  EXPECT_DEATH(PlainDeal(*state, services), "the plain deal found nothing");
+}
+
 } // namespace

@@ -353,6 +353,7 @@ TEST(SaveLayout, KnownNamesAreReusedAndNewOnesAdded) {
       {"known, current path", "Castle.lay", "Castle.lay", 2, false},
       {"new, from the dialog", "?Fort.lay", "Fort.lay", 4, true},
       {"new, no extension", "Fort", "Fort.lay", 4, true},
+      {"another folder: played outside the list", "?../Fort.lay", "../Fort.lay", 0, false},
   };
   for (const Case& c : cases) {
     Scene s;
@@ -370,9 +371,9 @@ TEST(SaveLayout, KnownNamesAreReusedAndNewOnesAdded) {
     EXPECT_EQ(l.LayoutPath, s.Folder() + c.file) << c.label;
     EXPECT_EQ(l.LayoutIndex, c.index) << c.label;
     EXPECT_EQ(l.LayoutCount(), c.added ? 4 : 3) << c.label;
-    EXPECT_EQ(l.LayoutNames[c.index - 1], c.file.substr(0, c.file.size() - 4)) << c.label;
-    if (c.added) {
-      EXPECT_EQ(l.CheckedEntry, 4) << c.label;
+    EXPECT_EQ(l.CheckedEntry, c.index) << c.label;
+    if (c.index > 0) {
+      EXPECT_EQ(l.LayoutNames[c.index - 1], c.file.substr(0, c.file.size() - 4)) << c.label;
     }
     EXPECT_EQ(s.services.addedLayouts, c.added ? std::vector<int>{4} : std::vector<int>{});
     EXPECT_EQ(s.services.modes, std::vector<int>{engine::ModeNone}) << c.label;

@@ -56,13 +56,15 @@ template <std::size_t... P> constexpr std::size_t CountBools(std::index_sequence
 
 constexpr std::size_t BoolOptionCount = CountBools(std::make_index_sequence<FieldCount()>{});
 
-TEST(CommandsTest, IdsAndShortcutsAreUnique) {
+// The layout editor's bar takes keys of the main bar, which is out of reach meanwhile.
+TEST(CommandsTest, IdsAreUniqueAndShortcutsWithinAMenuBar) {
   std::set<CommandId> ids;
-  std::set<std::string_view> shortcuts;
+  std::set<std::pair<platform::MenuBar, std::string_view>> shortcuts;
   for (const Command& c : Commands()) {
     EXPECT_TRUE(ids.insert(c.id).second) << c.caption;
     if (c.shortcut.empty()) continue;
-    EXPECT_TRUE(shortcuts.insert(c.shortcut).second) << c.shortcut;
+    const auto menu = shell::ParentMenu(c.menu).value_or(c.menu);
+    EXPECT_TRUE(shortcuts.insert({shell::MenuBarOf(menu), c.shortcut}).second) << c.shortcut;
   }
 }
 

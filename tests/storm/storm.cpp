@@ -74,7 +74,18 @@ const std::vector<CommandId> StormCommands{CommandId::LastPlayedGame,
                                            CommandId::ShowGirls,
                                            CommandId::ShowTile,
                                            CommandId::AnimatePause,
-                                           CommandId::WelcomePause};
+                                           CommandId::WelcomePause,
+                                           CommandId::SelectLayout,
+                                           CommandId::CreateLayout,
+                                           CommandId::EditLayout,
+                                           CommandId::ViewAllLayouts,
+                                           CommandId::ViewFavoritesOnly};
+
+// The layout editor's menu bar, which replaces the main one while it runs.
+const std::vector<CommandId> EditorCommands{CommandId::EditorSave,  CommandId::EditorSaveAs,
+                                            CommandId::EditorTryIt, CommandId::EditorExit,
+                                            CommandId::MoveToLeft,  CommandId::MoveToRight,
+                                            CommandId::MoveToTop,   CommandId::MoveToBottom};
 
 constexpr platform::Key Keys[] = {platform::Key::Left, platform::Key::Right, platform::Key::Up,
                                   platform::Key::Down, platform::Key::Enter, platform::Key::Space,
@@ -87,6 +98,28 @@ public:
   bool Start() {
     if (!pelmar_.Init(window_)) return false;
     pelmar_.ShowMainWindow();
+    // In the chooser the player looks at a layout, then plays, edits or creates one, drops it
+    // on the favourites, or closes it.
+    window_.chooserScript = [this](platform::LayoutChooserModel& chooser) {
+      const int items = static_cast<int>(chooser.Items().size());
+      chooser.LayoutListClick(Roll(items));
+      switch (Roll(5)) {
+      case 0:
+        chooser.BitBtn1Click();
+        break;
+      case 1:
+        chooser.BitBtn3Click();
+        break;
+      case 2:
+        chooser.BitBtn4Click();
+        break;
+      case 3:
+        chooser.FaveLayoutsDragDrop(Roll(items), -1);
+        break;
+      default:
+        break;
+      }
+    };
     // Now and then a player clicks, presses a key or picks a command while a frame is shown.
     window_.duringFrame = [this] {
       if (!insideFrame_ && Chance(5)) {
@@ -128,9 +161,14 @@ private:
   int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
   bool Chance(int percent) { return Roll(100) < percent; }
 
+  // Mostly a command of the menu bar on show; now and then one of the other bar, which the
+  // player cannot reach and the program must ignore.
   std::string Command() {
+    const bool editing = window_.menuBar == platform::MenuBar::Editor;
+    const bool shownBar = Chance(90);
+    const std::vector<CommandId>& commands = editing == shownBar ? EditorCommands : StormCommands;
     const CommandId id =
-        StormCommands[static_cast<std::size_t>(Roll(static_cast<int>(StormCommands.size())))];
+        commands[static_cast<std::size_t>(Roll(static_cast<int>(commands.size())))];
     if (id == CommandId::SpecificSolitaire)
       window_.gameNumbers.push_back(std::to_string(1 + Roll(1'000'000)));
     checks_.SeveralChanges();

@@ -1,6 +1,8 @@
 #include "storm_checks.h"
 
+#include "editor/editor_game.h"
 #include "games/hashira/hashira_game.h"
+#include "support/editor_invariants.h"
 #include "support/flat_game_checks.h"
 #include "support/hashira_invariants.h"
 #include "support/test_platform.h"
@@ -65,8 +67,7 @@ std::string Checks::After(TPelmar& pelmar, const std::string&) {
   case engine::ModeMemory:
     return Broken(testing_support::MemoryFaceUpIsSound(state));
   case engine::ModeClicks:
-    return Broken(
-        testing_support::ClicksIsConsistent(dynamic_cast<clicks::ClicksGame&>(*game), b));
+    return Broken(testing_support::ClicksIsConsistent(dynamic_cast<clicks::ClicksGame&>(*game), b));
   case engine::ModeSlider: {
     const auto& slider = dynamic_cast<slider::SliderGame&>(*game);
     // A new game, or the game found again after a pause: its tiles and score start the watch.
@@ -77,6 +78,9 @@ std::string Checks::After(TPelmar& pelmar, const std::string&) {
   case engine::ModeHashira:
     return Broken(
         testing_support::PitIsConsistent(dynamic_cast<hashira::HashiraGame&>(*game).Columns()));
+  case engine::ModeEditor:
+    return Broken(testing_support::DesignIsConsistent(
+        state, dynamic_cast<editor::EditorGame&>(*game).TilesToPlace()));
   default:
     return {};
   }

@@ -13,6 +13,10 @@ void FakeWindow::SetMenus(const std::vector<platform::MenuItem>& menuItems,
   tools = toolItems;
 }
 
+void FakeWindow::AddMenuItems(const std::vector<platform::MenuItem>& menuItems) {
+  for (const platform::MenuItem& item : menuItems) items[item.id] = item;
+}
+
 void FakeWindow::SetCaptions(int id, const std::string& menuCaption,
                              const std::string& buttonCaption) {
   items[id].caption = menuCaption;
@@ -38,6 +42,22 @@ void FakeWindow::ShowHelpWindow(const platform::HelpViewModel& model) {
 void FakeWindow::ShowAbout(const platform::AboutBox& box) {
   aboutBoxes.push_back(box);
   if (duringDialog) duringDialog();
+}
+
+void FakeWindow::ShowLayoutChooser(platform::LayoutChooserModel& model) {
+  ++chooserOpenings;
+  if (chooserScript) chooserScript(model);
+  if (duringDialog) duringDialog();
+}
+
+void FakeWindow::ShowInfoStrip(const std::vector<platform::InfoField>& fields) {
+  infoStrip = fields;
+  infoValues.clear();
+}
+
+std::string FakeWindow::InfoText(int field) const {
+  const auto it = infoValues.find(field);
+  return it == infoValues.end() ? std::string() : it->second;
 }
 
 void FakeWindow::Close() {

@@ -30,7 +30,10 @@ public:
   void ShowSidePanel() override { ++sidePanelShows; }
   void SetMenus(const std::vector<platform::MenuItem>& items,
                 const std::vector<platform::ToolItem>& tools) override;
+  void AddMenuItems(const std::vector<platform::MenuItem>& menuItems) override;
+  void ShowMenuBar(platform::MenuBar bar) override { menuBar = bar; }
   void SetEnabled(int id, bool enabled) override { items[id].enabled = enabled; }
+  void SetVisible(int id, bool visible) override { hidden[id] = !visible; }
   void SetBoardPopup(const std::vector<platform::PopupItem>& items) override { popup = items; }
   void EnableBoardPopup(bool enabled) override { popupEnabled = enabled; }
   void SetChecked(int id, bool checked) override { items[id].checked = checked; }
@@ -43,6 +46,11 @@ public:
   void ShowHallWindow(platform::HallViewModel& model) override;
   void ShowHelpWindow(const platform::HelpViewModel& model) override;
   void ShowAbout(const platform::AboutBox& box) override;
+  void ShowLayoutChooser(platform::LayoutChooserModel& model) override;
+  void ShowInfoStrip(const std::vector<platform::InfoField>& fields) override;
+  void SetInfoValue(int field, const std::string& value) override { infoValues[field] = value; }
+  std::string InfoText(int field) const override;
+  void FocusBoard() override { ++boardFocused; }
   void SetGamesPanel(const platform::GamesPanelItems& panel) override { gamesPanel = panel; }
   void ShowGamesPanel(bool shown) override { gamesPanelShown = shown; }
   void PlaceGamesPanel(int, int) override {}
@@ -65,6 +73,14 @@ public:
   ScriptedUi scriptedUi;
   platform::Bitmap* board = nullptr;
   std::map<int, platform::MenuItem> items;
+  std::map<int, bool> hidden; // by SetVisible
+  platform::MenuBar menuBar = platform::MenuBar::Main;
+  // The information strip on show (none: hidden), its values, and the box's text as typed.
+  std::vector<platform::InfoField> infoStrip;
+  std::map<int, std::string> infoValues;
+  // What the player does in the layout chooser while it is open; nothing closes it at once.
+  std::function<void(platform::LayoutChooserModel&)> chooserScript;
+  int chooserOpenings = 0, boardFocused = 0;
   std::vector<platform::ToolItem> tools;
   std::vector<platform::PopupItem> popup;
   bool popupEnabled = true;

@@ -71,7 +71,9 @@ std::uint8_t DrawNextKind(engine::Generator& rng, bool jokers) {
 
 Cell DrawEmptyCell(const SliderField& field, engine::Generator& rng) {
   Cell cell;
+  engine::DrawLimit limit("the draw of an empty cell");
   do {
+    limit.Count();
     cell.c = rng.Random(FieldSize) + 1;
     cell.r = rng.Random(FieldSize) + 1;
   } while (field(cell) != 0);

@@ -6,7 +6,15 @@ namespace solitaire {
 
 using namespace engine;
 
+bool LayoutCanBeDealt(const GameState& state, play::Host& host) {
+  if (state.layouts.LayoutCells.Positions() > 0) return true;
+  host.ui().ShowMessage("No layout could be read, so there is no board to play. Choose a layout "
+                        "in the Layout menu.");
+  return false;
+}
+
 void BeginGame(GameState& state, play::Host& host) {
+  if (!LayoutCanBeDealt(state, host)) return;
   Board& b = state.board;
   host.RefreshHighlightColour();
   InitVar(state);

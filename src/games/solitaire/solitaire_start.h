@@ -5,6 +5,10 @@
 
 namespace solitaire {
 
+// Whether the current layout can be dealt; when it cannot (no layout could be read), the player
+// is told so and no game starts: an empty board would be "won" at once.
+bool LayoutCanBeDealt(const engine::GameState& state, play::Host& host);
+
 // Starts a one-player Solitaire game on the current layout.
 void BeginGame(engine::GameState& state, play::Host& host);
 

@@ -1,12 +1,14 @@
 #include "games/solitaire/two_players.h"
 
 #include "engine/deal.h"
+#include "games/solitaire/solitaire_start.h"
 
 namespace solitaire {
 
 using namespace engine;
 
 void TwoPlayers(GameState& state, play::Host& host) {
+  if (!LayoutCanBeDealt(state, host)) return;
   Board& b = state.board;
   host.RefreshHighlightColour();
   InitVar(state);

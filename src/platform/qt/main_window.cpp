@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -10,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
@@ -23,6 +21,8 @@
 #include "platform/qt/game_number_dialog.h"
 #include "platform/qt/hall_window.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/info_strip.h"
+#include "platform/qt/layout_chooser_window.h"
 #include "platform/qt/result_dialog.h"
 #include "platform/qt/wallpaper_toolbar.h"
 
@@ -41,12 +41,6 @@ constexpr double ScreenShareAtMost = 0.9;
 
 QString Text(const std::string& s) {
   return QString::fromStdString(s);
-}
-
-// The desktop's icon when its theme has one, else our own picture.
-QIcon ThemeIcon(const std::string& name, const std::string& fallback) {
-  return QIcon::fromTheme(Text(name),
-                          fallback.empty() ? QIcon() : QIcon(Text(":/builtin/" + fallback)));
 }
 
 } // namespace
@@ -144,134 +138,6 @@ void MainWindow::Present() {
   frameClock_.start();
 }
 
-QAction* MainWindow::AddMenuItem(QMenu& menu, const MenuItem& item) {
-  auto* action = menu.addAction(Text(item.caption));
-  if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Text(item.shortcut)));
-  action->setCheckable(item.checkable);
-  action->setChecked(item.checked);
-  action->setEnabled(item.enabled);
-  const int id = item.id;
-  connect(action, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
-  if (item.separatorAfter) menu.addSeparator();
-  actions_[id] = action;
-  return action;
-}
-
-void MainWindow::SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) {
-  std::map<std::string, QMenu*> menus;
-  std::map<std::pair<QMenu*, int>, QActionGroup*> groups;
-  const auto menuNamed = [&](const std::string& title, QMenu* parent) {
-    QMenu*& menu = menus[title];
-    if (!menu) {
-      auto* banded = new BandedMenu(Text(title), parent ? static_cast<QWidget*>(parent) : this);
-      menu = banded;
-      dropDowns_.push_back(banded);
-      if (parent)
-        parent->addMenu(menu);
-      else
-        menuBar()->addMenu(menu);
-    }
-    return menu;
-  };
-  for (const MenuItem& item : items) {
-    QMenu* menu = menuNamed(item.menu, nullptr);
-    if (!item.submenu.empty()) menu = menuNamed(item.submenu, menu);
-    QAction* action = AddMenuItem(*menu, item);
-    if (item.radioGroup == 0) continue;
-    QActionGroup*& group = groups[{menu, item.radioGroup}];
-    if (!group) group = new QActionGroup(menu);
-    group->addAction(action);
-  }
-
-  auto* toolbar = toolbar_ = new WallpaperToolBar(this);
-  toolbar->setWindowTitle("Toolbar");
-  addToolBar(toolbar);
-  toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  toolbar->setMovable(false);
-  for (const ToolItem& tool : tools) {
-    auto* button = toolbar->addAction(ThemeIcon(tool.icon, tool.fallback), Text(tool.caption));
-    if (!tool.hint.empty()) button->setToolTip(Text(tool.hint));
-    const int id = tool.command;
-    buttons_[id] = button;
-    tools_[id] = tool;
-    if (QAction* twin = Action(id); twin && tool.menuGlyph) AddGlyph(id, *twin);
-    connect(button, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
-    // The button follows its menu item, so the mode table enables both at once.
-    if (QAction* twin = Action(id)) {
-      button->setEnabled(twin->isEnabled());
-      connect(twin, &QAction::changed, button,
-              [button, twin] { button->setEnabled(twin->isEnabled()); });
-    }
-  }
-}
-
-void MainWindow::SetBoardPopup(const std::vector<PopupItem>& items) {
-  auto* popup = new QMenu(this);
-  for (const PopupItem& item : items) {
-    QAction* action = popup->addAction(Text(item.caption));
-    const int id = item.command;
-    connect(action, &QAction::triggered, this, [this, id] { events_.OnCommand(id); });
-    action->setEnabled(item.enabled);
-    if (item.isDefault) {
-      QFont bold = action->font();
-      bold.setBold(true);
-      action->setFont(bold);
-      popup->setDefaultAction(action);
-    }
-    if (Button(id) && tools_[id].menuGlyph) AddGlyph(id, *action);
-    QAction* twin = item.followsMenuBar ? Action(id) : nullptr;
-    if (!twin) continue;
-    action->setEnabled(twin->isEnabled());
-    connect(twin, &QAction::changed, action,
-            [action, twin] { action->setEnabled(twin->isEnabled()); });
-  }
-  board_->SetPopup(popup);
-}
-
-void MainWindow::EnableBoardPopup(bool enabled) {
-  board_->EnablePopup(enabled);
-}
-
-QAction* MainWindow::Action(int id) const {
-  const auto it = actions_.find(id);
-  return it == actions_.end() ? nullptr : it->second;
-}
-
-QAction* MainWindow::Button(int id) const {
-  const auto it = buttons_.find(id);
-  return it == buttons_.end() ? nullptr : it->second;
-}
-
-void MainWindow::SetCaptions(int id, const std::string& menuCaption,
-                             const std::string& buttonCaption) {
-  if (QAction* action = Action(id)) action->setText(Text(menuCaption));
-  if (QAction* button = Button(id)) button->setText(Text(buttonCaption));
-  if (panel_) panel_->SetButtonCaption(id, Text(buttonCaption));
-}
-
-void MainWindow::SetButtonLook(int id, bool other) {
-  QAction* button = Button(id);
-  if (!button) return;
-  const ToolItem& tool = tools_[id];
-  const QIcon icon =
-      other ? ThemeIcon(tool.otherIcon, tool.otherFallback) : ThemeIcon(tool.icon, tool.fallback);
-  button->setIcon(icon);
-  for (QAction* glyph : glyphs_[id]) glyph->setIcon(icon);
-}
-
-void MainWindow::AddGlyph(int id, QAction& item) {
-  item.setIcon(Button(id)->icon());
-  glyphs_[id].push_back(&item);
-}
-
-void MainWindow::SetEnabled(int id, bool enabled) {
-  if (QAction* action = Action(id)) action->setEnabled(enabled);
-}
-
-void MainWindow::SetChecked(int id, bool checked) {
-  if (QAction* action = Action(id)) action->setChecked(checked);
-}
-
 void MainWindow::SetBoardCursor(BoardCursor cursor) {
   board_->SetBoardCursor(cursor);
 }
@@ -295,6 +161,34 @@ void MainWindow::ShowHelpWindow(const platform::HelpViewModel& model) {
 
 void MainWindow::ShowAbout(const platform::AboutBox& box) {
   RunAboutWindow(*this, box);
+}
+
+void MainWindow::ShowLayoutChooser(platform::LayoutChooserModel& model) {
+  RunLayoutChooser(*this, model);
+}
+
+void MainWindow::ShowInfoStrip(const std::vector<InfoField>& fields) {
+  if (!fields.empty()) {
+    if (!strip_) {
+      strip_ = new InfoStrip(this);
+      addToolBar(strip_);
+      strip_->hide();
+    }
+    strip_->SetFields(fields);
+  }
+  ShowGrowing(strip_, !fields.empty());
+}
+
+void MainWindow::SetInfoValue(int field, const std::string& value) {
+  if (strip_) strip_->SetValue(field, Text(value));
+}
+
+std::string MainWindow::InfoText(int field) const {
+  return strip_ ? strip_->Text(field).toStdString() : std::string();
+}
+
+void MainWindow::FocusBoard() {
+  board_->setFocus();
 }
 
 void MainWindow::SetGamesPanel(const GamesPanelItems& panel) {
@@ -384,10 +278,13 @@ void MainWindow::ShowPart(WindowPart part, bool shown) {
     if (isVisible() && !isMaximized() && !isFullScreen()) resize(width() + panel, height());
     return;
   }
-  QWidget* widget = part == WindowPart::Toolbar ? static_cast<QWidget*>(toolbar_) : statusBar();
-  if (!widget || widget->isVisibleTo(this) == shown) return;
-  const int height = widget->sizeHint().height();
-  widget->setVisible(shown);
+  ShowGrowing(part == WindowPart::Toolbar ? static_cast<QWidget*>(toolbar_) : statusBar(), shown);
+}
+
+void MainWindow::ShowGrowing(QWidget* part, bool shown) {
+  if (!part || part->isVisibleTo(this) == shown) return;
+  const int height = part->sizeHint().height();
+  part->setVisible(shown);
   if (isVisible() && !isMaximized() && !isFullScreen())
     resize(width(), this->height() + (shown ? height : -height));
 }

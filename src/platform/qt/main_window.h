@@ -2,21 +2,27 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "platform/qt/board_widget.h"
 #include "platform/qt/games_panel_view.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/window_port.h"
 
+class QActionGroup;
+
 namespace platform::qt {
 
 class BandedMenu;
 class HelpWindow;
+class InfoStrip;
 class WallpaperToolBar;
 
 // The one main window: menu bar and toolbar from data, the board, the status line and the
@@ -36,7 +42,10 @@ public:
   void ShowSidePanel() override { board_->ShowSidePanelChanged(); }
   void Present() override;
   void SetMenus(const std::vector<MenuItem>& items, const std::vector<ToolItem>& tools) override;
+  void AddMenuItems(const std::vector<MenuItem>& items) override;
+  void ShowMenuBar(MenuBar bar) override;
   void SetEnabled(int id, bool enabled) override;
+  void SetVisible(int id, bool visible) override;
   void SetBoardPopup(const std::vector<PopupItem>& items) override;
   void EnableBoardPopup(bool enabled) override;
   void SetChecked(int id, bool checked) override;
@@ -49,6 +58,11 @@ public:
   void ShowHallWindow(platform::HallViewModel& model) override;
   void ShowHelpWindow(const platform::HelpViewModel& model) override;
   void ShowAbout(const platform::AboutBox& box) override;
+  void ShowLayoutChooser(platform::LayoutChooserModel& model) override;
+  void ShowInfoStrip(const std::vector<InfoField>& fields) override;
+  void SetInfoValue(int field, const std::string& value) override;
+  std::string InfoText(int field) const override;
+  void FocusBoard() override;
   void SetGamesPanel(const GamesPanelItems& panel) override;
   void ShowGamesPanel(bool shown) override;
   void PlaceGamesPanel(int left, int top) override;
@@ -72,6 +86,8 @@ public:
   QAction* Action(int id) const;
   QLabel* StatusCaption(int field) const { return statusCaptions_[field]; }
   QAction* Button(int id) const;
+  // Null until the layout editor first showed it.
+  InfoStrip* Strip() const { return strip_; }
   // Null until the panel was set.
   GamesPanelView* GamesPanel() const { return panel_; }
 
@@ -82,6 +98,9 @@ protected:
 
 private:
   QAction* AddMenuItem(QMenu& menu, const MenuItem& item);
+  QMenu* MenuNamed(const std::string& title, QMenu* parent, MenuBar bar);
+  // Shows or hides a part above or below the board, the window growing or shrinking by it.
+  void ShowGrowing(QWidget* part, bool shown);
   void BuildStatusLine();
   void AddGlyph(int id, QAction& item);
 
@@ -94,6 +113,16 @@ private:
   QTimer clock_;
   QTimer threadTimer_;
   std::map<int, QAction*> actions_;
+  std::map<std::string, QMenu*> menus_;
+  std::map<std::pair<QMenu*, int>, QActionGroup*> groups_;
+  std::vector<std::pair<QMenu*, MenuBar>> barMenus_;
+  struct Shortcut {
+    MenuBar bar;
+    QKeySequence keys;
+  };
+  std::map<QAction*, Shortcut> shortcuts_;
+  MenuBar shownBar_ = MenuBar::Main;
+  InfoStrip* strip_ = nullptr;
   std::map<int, QAction*> buttons_;
   WallpaperToolBar* toolbar_ = nullptr;
   std::vector<BandedMenu*> dropDowns_;
