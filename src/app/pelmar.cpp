@@ -117,9 +117,13 @@ void TPelmar::PlayWave(play::Sound sound) {
 
 void TPelmar::ShowPanelHOF() {
   if (!state_.options.ShowHallOfFame) return;
-  records::ShowPanelHOF(state_, TraitsOf(BoardGame()),
-                        TraitsOf(starting_ ? starting_ : CurrentGame()), hall_, hallPictures_,
-                        SaveHof_, desktop_.Painter(), *this);
+  const play::Game* game = BoardGame();
+  records::ShowPanelHOF(state_, TraitsOf(game), TraitsOf(starting_ ? starting_ : CurrentGame()),
+                        hall_, hallPictures_, SaveHof_, desktop_.Painter(), *this);
+  // The panel is drawn afresh, the pointed tile's spot included.
+  const int pointed = state_.pointer.PointedTile;
+  if (game && game->traits().pointer.showsCurrentTile && state_.options.ShowTile && pointed > 0)
+    records::ShowCurrentTile(SaveHof_, hallPictures_.HofPic, state_.board, pictures_, pointed);
   window_->ShowSidePanel();
 }
 
@@ -267,7 +271,7 @@ void TPelmar::AskGameNumber() {
     if (const std::string refusal = model.BitBtn1Click(text); !refusal.empty())
       ui().ShowMessage(refusal);
   };
-  window_->AskGameNumber(dialog);
+  WithPause([&] { window_->AskGameNumber(dialog); });
 }
 
 void TPelmar::ShowCursor(render::CursorShape shape) {

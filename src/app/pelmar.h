@@ -213,9 +213,22 @@ private:
   // "Start Level" on the games panel: the level menu, then the button shows the level chosen.
   void StartLevelClick();
   void ShowStartLevel();
-  void LoadTilesetFromDisk() { tilesets_.Load1Click(render::PictureMenu::FromDisk); }
-  void LoadBackgroundFromDisk() { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); }
-  void SolidBackground() { backgrounds_.None1Click(true); }
+  void LoadTilesetFromDisk() {
+    WithPause([this] { tilesets_.Load1Click(render::PictureMenu::FromDisk); });
+  }
+  void LoadBackgroundFromDisk() {
+    WithPause([this] { backgrounds_.LoadBackgroundClick(render::PictureMenu::FromDisk); });
+  }
+  void SolidBackground() {
+    WithPause([this] { backgrounds_.None1Click(true); });
+  }
+  // Around the program's own modal windows the game pauses, when the player asked so.
+  template <class Window>
+  void WithPause(Window&& window) {
+    ShowPauseStep(shell::CheckPause(state_, pause_, *this, games_.list));
+    window();
+    ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
+  }
 
   // The help window and the about window (pelmar_help.cpp).
   void LoadHelpFiles();

@@ -237,9 +237,8 @@ void TPelmar::ShowTile() {
 }
 
 void TPelmar::ShowScores() {
-  ShowPauseStep(shell::CheckPause(state_, pause_, *this, games_.list));
-  const int launch = RunHallWindow();
-  ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
+  int launch = 0;
+  WithPause([&] { launch = RunHallWindow(); });
   Launch(launch);
 }
 

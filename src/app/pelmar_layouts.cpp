@@ -17,20 +17,20 @@ bool TPelmar::LoadlayoutClick(int entry) {
 }
 
 void TPelmar::LoadLayoutFromDisk() {
-  engine::LoadLayoutFromDisk(state_, *this);
+  WithPause([this] { engine::LoadLayoutFromDisk(state_, *this); });
   ShowLayouts();
 }
 
 void TPelmar::SelectLayout() {
-  ShowPauseStep(shell::CheckPause(state_, pause_, *this, games_.list));
   if (miniature_.Empty()) miniature_ = platform::BuiltinPicture(desktop_, "miniature_tile.bmp");
   records::LayoutChooser chooser(state_.layouts, FaveLayout_, pictures_.BackgroundBitmap,
                                  miniature_, settings_.PreviewBack, ui());
-  window_->ShowLayoutChooser(chooser);
-  // However it closed: "Cancel" keeps the favourites the player changed.
-  FaveLayout_ = chooser.SaveFavourites();
-  ShowLayouts();
-  ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
+  WithPause([&] {
+    window_->ShowLayoutChooser(chooser);
+    // However it closed: "Cancel" keeps the favourites the player changed.
+    FaveLayout_ = chooser.SaveFavourites();
+    ShowLayouts();
+  });
   using Action = records::ChooserOutcome::Action;
   const records::ChooserOutcome outcome = chooser.Outcome();
   switch (outcome.action) {

@@ -39,6 +39,11 @@ bool TPelmar::Init(platform::WindowPort& window) {
   render::RetireOldTilesets(state_.layouts.ProgramDir + "Tilesets/");
   shell::LoadSoundEffects(audio_,
                           [this](const std::string& name) { return desktop_.ReadBuiltin(name); });
+  Splashing("Loading graphics...");
+  idlePictures_ = app::LoadIdlePictures(desktop_);
+  hallPictures_ = app::LoadHallPictures(desktop_);
+  SaveHof_ = hallPictures_.HofPic;
+  window_->SetSidePanelPicture(SaveHof_);
   if (const std::string missing = LoadFiles(); !missing.empty()) {
     if (splash_) splash_->Close(); // it would stand over the message
     splash_ = nullptr;
@@ -53,13 +58,8 @@ bool TPelmar::Init(platform::WindowPort& window) {
   window_->ShowPart(platform::WindowPart::StatusLine, state_.options.ShowStatusBar);
   window_->ShowPart(platform::WindowPart::Toolbar, state_.options.ShowToolbar);
   ApplyLook();
-  Splashing("Loading graphics...");
   window_->SetGamesPanel(app::GamesPanelItems());
   ShowStartLevel();
-  idlePictures_ = app::LoadIdlePictures(desktop_);
-  hallPictures_ = app::LoadHallPictures(desktop_);
-  SaveHof_ = hallPictures_.HofPic;
-  window_->SetSidePanelPicture(SaveHof_);
   if (state_.options.ShowHallOfFame) {
     window_->ShowPart(platform::WindowPart::SidePanel, true);
     hall_.HallPanelRefresh = true;
@@ -194,11 +194,13 @@ void TPelmar::ActiveTilesetBackground() {
     backgrounds_.None1Click(false);
   else if (backgroundIndex_ != render::FirstBackgroundEntry - 1)
     backgrounds_.LoadBackgroundClick(backgroundIndex_);
-  if (backgrounds_.menu.captions.empty())
+  // The message is for a stored choice the empty folder cannot give; a solid colour or a
+  // picture from elsewhere shows as chosen.
+  if (backgrounds_.menu.captions.empty() && backgroundIndex_ >= render::FirstBackgroundEntry)
     ui().ShowMessage("No background picture was found in the folder \"" + dir +
                      "Backgrounds/\". The board is shown on black.");
   tilesets_.Load1Click(tilesetIndex_);
-  if (tilesets_.menu.captions.empty())
+  if (tilesets_.menu.captions.empty() && tilesetIndex_ >= render::FirstTilesetEntry)
     ui().ShowMessage("No tileset was found in the folder \"" + dir +
                      "Tilesets/\". The tiles are shown without pictures.");
   SyncPictureMenus();

@@ -30,6 +30,7 @@ protected:
   void DealNumberedGame(int number) {
     window_.gameNumbers.push_back(std::to_string(number));
     Command(CommandId::SpecificSolitaire);
+    Tick(); // the status refresh counts the free tiles
   }
 
   // The middle of a tile's face on the board picture.

@@ -154,6 +154,28 @@ TEST_F(ProgramTest, AChangedOptionReachesTheSettingsFileWithoutAClose) {
       << testing_support::ReadText(path);
 }
 
+TEST_F(ProgramTest, TheGameIsPausedAroundEachModalWindow) {
+  struct Case {
+    CommandId command;
+    std::function<void()> script; // what the player does in the window
+  } cases[] = {
+      {CommandId::SpecificSolitaire, [&] { window_.gameNumbers.push_back("12"); }},
+      {CommandId::SolidBackground, [&] { window_.scriptedUi.colours.push_back(0x336699); }},
+      {CommandId::LoadBackgroundFromDisk, [] {}},
+      {CommandId::HallOfFame, [] {}},
+  };
+  for (const Case& c : cases) {
+    DealNumberedGame(3);
+    int modeWhileOpen = -1;
+    window_.duringDialog = [&] { modeWhileOpen = Board().GameMode; };
+    window_.scriptedUi.whileAsking = [&] { modeWhileOpen = Board().GameMode; };
+    c.script();
+    Command(c.command);
+    EXPECT_EQ(modeWhileOpen, engine::ModePaused) << static_cast<int>(c.command);
+    EXPECT_EQ(Board().GameMode, engine::ModeSolitaire) << static_cast<int>(c.command);
+  }
+}
+
 TEST_F(ProgramTest, TheStatusCaptionsToggleTheirFields) {
   DealNumberedGame(7);
   Tick();
@@ -238,6 +260,26 @@ TEST_F(ProgramTest, RedrawDropsThePicksAndTheHint) {
   EXPECT_EQ(redraw->caption, "Redraw");
   pelmar_.OnCommand(redraw->command);
   EXPECT_EQ(Board().FirstPick + Board().HintA, 0);
+}
+
+TEST_F(ProgramTest, RedrawKeepsThePointedTileBesideTheBoard) {
+  Command(CommandId::ShowTile);
+  DealNumberedGame(11);
+  const int tile = FreePairs(Board())[0].first;
+  const auto [x, y] = TileCentre(Board(), tile);
+  pelmar_.OnBoardMove(x, y);
+  const platform::Rect spot = records::CurrentTileSpot;
+  const auto spotShown = [&] {
+    const play::PanelCanvas canvas = pelmar_.SidePanel();
+    const platform::Bitmap &panel = canvas.panel, &clean = canvas.clean;
+    for (int py = spot.top; py < spot.bottom; ++py)
+      for (int px = spot.left; px < spot.right; ++px)
+        if (!platform::SameColour(panel.Pixel(px, py), clean.Pixel(px, py))) return true;
+    return false;
+  };
+  ASSERT_TRUE(spotShown());
+  Command(CommandId::Redraw);
+  EXPECT_TRUE(spotShown()) << "the redraw keeps the pointed tile in its spot";
 }
 
 TEST_F(ProgramTest, TheSolidBackgroundIsAMenuChoiceThatExcludesThePictures) {
@@ -371,6 +413,54 @@ TEST(MissingDataTest, NoGameStartsOnALayoutThatCouldNotBeRead) {
   EXPECT_EQ(window.scriptedUi.messages.size(), refused + 2);
   EXPECT_TRUE(window.results.empty()) << "an empty board is never won";
   EXPECT_FALSE(fs::exists(folder.Path() + "Hallfame.ini"));
+}
+
+TEST(StartUpTest, TheSplashTellsEachStepInItsOrder) {
+  struct Splash final : platform::SplashPort {
+    void Splashing(const std::string& text) override { texts.push_back(text); }
+    void Close() override { closed = true; }
+    std::vector<std::string> texts;
+    bool closed = false;
+  } splash;
+  testing_support::ProgramFolder folder;
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  pelmar.SetSplash(&splash);
+  ASSERT_TRUE(pelmar.Init(window));
+  pelmar.ShowMainWindow();
+  std::vector<std::string> steps;
+  for (const std::string& text : splash.texts)
+    if (steps.empty() || steps.back() != text) steps.push_back(text);
+  EXPECT_EQ(steps, (std::vector<std::string>{"Initializing...", "Loading preferences...",
+                                             "Loading graphics...", "Checking for MIDI files...",
+                                             "Checking for graphics...", "Checking for layouts...",
+                                             "Reading high scores...", "Initializing..."}));
+  EXPECT_TRUE(splash.closed);
+}
+
+// A solid colour needs no picture: an empty Backgrounds folder is then no news for the player.
+TEST(MissingDataTest, AnEmptyFolderIsReportedOnlyWhenTheStoredChoiceNeedsIt) {
+  testing_support::ProgramFolder folder;
+  {
+    testing_support::FakeAudio audio;
+    testing_support::TestDesktop desktop;
+    TPelmar pelmar(folder.Path(), audio, desktop);
+    testing_support::FakeWindow window(pelmar);
+    ASSERT_TRUE(pelmar.Init(window));
+    pelmar.ShowMainWindow();
+    window.scriptedUi.colours.push_back(0x204060);
+    pelmar.OnCommand(static_cast<int>(CommandId::SolidBackground));
+    window.Close();
+  }
+  fs::remove_all(folder.Folder().path() / "Backgrounds");
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar(folder.Path(), audio, desktop);
+  testing_support::FakeWindow window(pelmar);
+  ASSERT_TRUE(pelmar.Init(window));
+  EXPECT_TRUE(window.scriptedUi.messages.empty()) << window.scriptedUi.messages[0];
 }
 
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {

@@ -68,6 +68,7 @@ void FakeWindow::Close() {
 }
 
 void FakeWindow::AskGameNumber(const platform::GameNumberDialog& dialog) {
+  if (duringDialog) duringDialog();
   if (gameNumbers.empty()) return;
   const std::string text = gameNumbers.front();
   gameNumbers.pop_front();

@@ -15,6 +15,7 @@ namespace testing_support {
 
 bool ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text) {
   questions.push_back(caption + ": " + text);
+  if (whileAsking) whileAsking();
   if (okAnswers.empty()) return false;
   bool answer = okAnswers.front();
   okAnswers.pop_front();
@@ -33,6 +34,7 @@ bool ScriptedUi::AskYesNo(const std::string& caption, const std::string& text) {
 std::string ScriptedUi::AskSaveFileName(const std::string& title, const std::string&,
                                         const std::string&) {
   questions.push_back(title);
+  if (whileAsking) whileAsking();
   if (saveFileNames.empty()) return {};
   std::string answer = saveFileNames.front();
   saveFileNames.pop_front();
@@ -42,6 +44,7 @@ std::string ScriptedUi::AskSaveFileName(const std::string& title, const std::str
 std::string ScriptedUi::AskOpenFileName(const std::string& title, const std::string&,
                                         const std::string&) {
   questions.push_back(title);
+  if (whileAsking) whileAsking();
   if (openFileNames.empty()) return {};
   std::string answer = openFileNames.front();
   openFileNames.pop_front();
@@ -50,6 +53,7 @@ std::string ScriptedUi::AskOpenFileName(const std::string& title, const std::str
 
 std::optional<std::uint32_t> ScriptedUi::AskColour(std::uint32_t initial) {
   colourDialogStarts.push_back(initial);
+  if (whileAsking) whileAsking();
   if (colours.empty()) return std::nullopt;
   const std::uint32_t answer = colours.front();
   colours.pop_front();

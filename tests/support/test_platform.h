@@ -35,7 +35,7 @@ public:
   std::deque<bool> okAnswers;  // an empty queue answers Cancel
   std::deque<bool> yesAnswers; // an empty queue answers No
   // Runs while a Yes/No question is open, as the clock's ticks would meanwhile.
-  std::function<void()> whileAsking;
+  std::function<void()> whileAsking; // runs while any question or dialog is open
   std::deque<std::string> saveFileNames; // an empty queue cancels the dialog
   std::deque<std::string> openFileNames; // an empty queue cancels the dialog
   std::deque<std::uint32_t> colours;     // an empty queue cancels the dialog

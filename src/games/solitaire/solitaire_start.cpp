@@ -14,8 +14,9 @@ bool LayoutCanBeDealt(const GameState& state, play::Host& host) {
 }
 
 void BeginGame(GameState& state, play::Host& host) {
-  if (!LayoutCanBeDealt(state, host)) return;
   Board& b = state.board;
+  // The layout editor deals its design, an empty one too, to lay the tiles it draws.
+  if (b.GameMode != ModeEditor && !LayoutCanBeDealt(state, host)) return;
   host.RefreshHighlightColour();
   InitVar(state);
   host.ResetPauseCaptions();
