@@ -8,11 +8,11 @@ void TPelmar::LoadHelpFiles() {
 }
 
 void TPelmar::CallHelp(records::HelpPageId page) {
-  ShowPauseStep(shell::CheckPause(state_, pause_, *this, games_.list));
-  // The legend is drawn at every opening, so it shows the tileset in use.
-  help_.CallHelp(page);
-  window_->ShowHelpWindow(help_);
-  ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
+  WithPause([&] {
+    // The legend is drawn at every opening, so it shows the tileset in use.
+    help_.CallHelp(page);
+    window_->ShowHelpWindow(help_);
+  });
   ShowPanelHOF();
 }
 
@@ -33,7 +33,5 @@ void TPelmar::ViewTiles1Click() {
 }
 
 void TPelmar::About() {
-  ShowPauseStep(shell::CheckPause(state_, pause_, *this, games_.list));
-  window_->ShowAbout(records::MakeAboutBox(settings_.LaunchCount, ui()));
-  ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
+  WithPause([this] { window_->ShowAbout(records::MakeAboutBox(settings_.LaunchCount, ui())); });
 }
