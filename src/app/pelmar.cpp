@@ -190,7 +190,7 @@ void TPelmar::ShowPauseStep(shell::PauseStep step) {
 
 void TPelmar::GameOver() {
   const play::Game* game = ActiveGame();
-  if (game && !game->Verdict().empty()) return VerdictGameOver(game->Verdict());
+  if (game && !game->Verdict().message.empty()) return VerdictGameOver(game->Verdict());
   engine::Board& b = state_.board;
   ShowCursor(render::CursorShape::Arrow);
   renderer_.ShowFond();
@@ -224,7 +224,7 @@ void TPelmar::GameOver() {
   Launch(launch);
 }
 
-void TPelmar::VerdictGameOver(std::string_view verdict) {
+void TPelmar::VerdictGameOver(const play::VerdictWindow& verdict) {
   engine::Board& b = state_.board;
   renderer_.ShowFond();
   b.GameOverShown = true;
@@ -232,8 +232,9 @@ void TPelmar::VerdictGameOver(std::string_view verdict) {
   ShowStatusBar();
   IM(engine::ModePaused); // both turn clocks stop here
   window_->ShowResult({"Board finished !",
-                       {"Congratulations !", "You finished the board...", std::string(verdict)},
-                       "Thank you !"});
+                       {std::string(verdict.heading), std::string(verdict.subheading),
+                        std::string(verdict.message)},
+                       std::string(verdict.button)});
   LeaveFinishedBoard();
 }
 
@@ -416,11 +417,16 @@ void TPelmar::RunThreadTimerWhenNeeded() {
 int TPelmar::Timer1timer() {
   if (!play::ThreadTimerNeeded(state_, ActiveGame())) return platform::ThreadTimerStopped;
   const std::uint32_t start = clock().TickCount();
+  // Background work runs between events only: inside another rule (a modal window) it waits.
+  const bool betweenEvents = !handling_;
   Handle(
-      [this] {
-        if (play::Game* game = ActiveGame())
-          game->Step();
-        else if (state_.board.GameMode == engine::ModeGamesPanel)
+      [this, betweenEvents] {
+        if (play::Game* game = ActiveGame()) {
+          if (game->traits().threadTimer)
+            game->Step();
+          else if (betweenEvents)
+            game->Background();
+        } else if (state_.board.GameMode == engine::ModeGamesPanel)
           shell::AnimateGamesPanel(pause_.AnimationStep, pictures_, idlePictures_, *this);
         else if (state_.board.GameMode == engine::ModePaused)
           shell::AnimatePauseScreen(pause_.AnimationStep, pictures_, idlePictures_, *this);

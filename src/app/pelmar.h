@@ -20,6 +20,7 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_panel.h"
 #include "records/hall_viewer.h"
+#include "records/help_viewer.h"
 #include "render/backgrounds.h"
 #include "render/board_renderer.h"
 #include "render/pointer_tracking.h"
@@ -166,6 +167,8 @@ private:
   void Hint() { RunPlayCommand(&play::Game::Hint); }
   void Shuffle() { RunPlayCommand(&play::Game::Shuffle); }
   void Restart() { RunPlayCommand(&play::Game::Restart); }
+  void StillWinnable() { RunPlayCommand(&play::Game::StillWinnable); }
+  void Solve() { RunPlayCommand(&play::Game::Solve); }
   void RunPlayCommand(void (play::Game::*command)());
   void Pause();
   void ShowPauseStep(shell::PauseStep step);
@@ -227,6 +230,15 @@ private:
     ShowPauseStep(shell::UnCheckPause(state_, pause_, *this, games_.list));
   }
 
+  // The help window and the about window (pelmar_help.cpp).
+  void LoadHelpFiles();
+  void CallHelp(records::HelpPageId page);
+  void HelpClick();
+  void WhatsNew1Click();
+  void French1Click();
+  void ViewTiles1Click();
+  void About();
+
   // Layouts (pelmar_layouts.cpp): the Layout menu, the chooser and its favourites, and the
   // window parts of the layout editor.
   // editor::EditorView
@@ -258,7 +270,7 @@ private:
   static const Handler Handlers[];
 
   // The end of a cleared board that gives a verdict instead of a record.
-  void VerdictGameOver(std::string_view verdict);
+  void VerdictGameOver(const play::VerdictWindow& verdict);
   // Back to the games panel once the end of a board has been shown.
   void LeaveFinishedBoard();
   void ShowStatusBar();
@@ -311,4 +323,5 @@ private:
   render::Backgrounds backgrounds_;
   int tilesetIndex_ = render::DefaultTilesetIndex;
   int backgroundIndex_ = render::DefaultBackgroundIndex;
+  records::HelpViewer help_{pictures_.TileSheet, desktop_.Painter()};
 };

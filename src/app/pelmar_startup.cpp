@@ -68,6 +68,8 @@ bool TPelmar::Init(platform::WindowPort& window) {
   LoadStartLayout();
   ShowPanelHOF();
   window_->AfterFirstPaint([this] {
+    // Nothing shows the help documents before the player asks: the board need not wait.
+    LoadHelpFiles();
     if (state_.options.PlayMusic) music_->CallMusic();
     RunClockWhenNeeded();
   });

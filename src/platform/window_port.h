@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/about_view.h"
 #include "platform/bitmap.h"
 #include "platform/hall_view.h"
+#include "platform/help_view.h"
 #include "platform/layout_chooser_view.h"
 #include "platform/ui.h"
 
@@ -223,6 +225,12 @@ public:
   virtual void ShowResult(const ResultWindow& result) = 0;
   // The modal "Hall of Fame" dialog over its model; returns when it closed.
   virtual void ShowHallWindow(HallViewModel& model) = 0;
+  // The modal help window on the model's active page; returns when it closed. The window is
+  // built from the model at its first opening and kept, hidden, for the next: the model must
+  // outlive the window.
+  virtual void ShowHelpWindow(const HelpViewModel& model) = 0;
+  // The modal about window; returns when it closed.
+  virtual void ShowAbout(const AboutBox& box) = 0;
   // The modal layout chooser over its model; returns when it closed.
   virtual void ShowLayoutChooser(LayoutChooserModel& model) = 0;
 

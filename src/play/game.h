@@ -13,6 +13,15 @@ using MouseButton = platform::PointerButton;
 // The keys a game can be played with; every other key is Other.
 using Key = platform::Key;
 
+// The result window of a cleared board that ends with a verdict instead of a result for the
+// hall of fame, top to bottom.
+struct VerdictWindow {
+  std::string_view heading = "Congratulations !";
+  std::string_view subheading = "You finished the board...";
+  std::string_view message; // empty: no verdict, the board ends with its result
+  std::string_view button = "Thank you !";
+};
+
 // The variant a start command gives; KeepVariant replays the variant the last game of this
 // kind left in LayoutIndex ("Play Same Game Again", "Last Played Game", the toolbar's "New").
 constexpr int KeepVariant = 0;
@@ -45,6 +54,8 @@ public:
   virtual void Hint() {}
   virtual void Shuffle() {}
   virtual void Restart() {}
+  virtual void StillWinnable() {}
+  virtual void Solve() {}
 
   // The count of every status refresh: FreeCount and MovesLeft, or what the game shows instead.
   virtual void CountMoves() {}
@@ -54,6 +65,12 @@ public:
   virtual void Tick() {}
   // One run of the thread timer in the game's mode (only with traits().threadTimer).
   virtual void Step() {}
+  // Work the game does in the background of the event loop (a search, a demonstration), one
+  // slice of less than a display frame per call. The thread timer calls it while the game is
+  // played and has such work, between events only: never inside another rule, such as a
+  // modal window.
+  virtual bool HasBackgroundWork() const { return false; }
+  virtual void Background() {}
   // Composes the game's own field into `work`, inside `area` (BoardContent::OwnField).
   virtual void DrawField(platform::Bitmap& /*work*/, platform::Rect /*area*/) {}
   // A check mark of the menus changed: a game that shows an option redraws what it shows.
@@ -62,7 +79,7 @@ public:
   // The level the finished game reached, which its hall-of-fame entry keeps; 0 for none.
   virtual int LevelReached() const { return 0; }
   // The end of a cleared board: a verdict shown instead of a result and a hall-of-fame entry.
-  virtual std::string_view Verdict() const { return {}; }
+  virtual VerdictWindow Verdict() const { return {}; }
 
 private:
   const Traits& traits_;

@@ -11,7 +11,7 @@ int ThreadTimerPacing::NextDelay(std::uint32_t runStart, std::uint32_t runEnd) c
 }
 
 bool ThreadTimerNeeded(const engine::GameState& state, const Game* game) {
-  if (game) return game->traits().threadTimer;
+  if (game) return game->traits().threadTimer || game->HasBackgroundWork();
   switch (state.board.GameMode) {
   case engine::ModeGamesPanel:
   case engine::ModePaused:

@@ -24,9 +24,9 @@ private:
   int interval_;
 };
 
-// Whether the handler has anything to do: the steps of a game that runs on the thread timer, and
-// the animations of the games panel and the pause screen only with "Animate Pause and Start
-// screens". `game` is the game being played, or null.
+// Whether the handler has anything to do: the steps of a game that runs on the thread timer or
+// has work in the background, and the animations of the games panel and the pause screen only
+// with "Animate Pause and Start screens". `game` is the game being played, or null.
 bool ThreadTimerNeeded(const engine::GameState& state, const Game* game);
 
 } // namespace play

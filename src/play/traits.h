@@ -10,20 +10,29 @@
 namespace play {
 
 // The play commands whose availability follows the game being played.
-enum class PlayCommand : std::uint8_t { Back, Hint, Pause, Shuffle, Restart, Stop };
+enum class PlayCommand : std::uint8_t {
+  Back,
+  Hint,
+  Pause,
+  Shuffle,
+  Restart,
+  Stop,
+  StillWinnable,
+  Solve
+};
 
 class CommandSet {
 public:
   constexpr CommandSet(std::initializer_list<PlayCommand> commands) {
-    for (PlayCommand c : commands) bits_ = static_cast<std::uint8_t>(bits_ | Bit(c));
+    for (PlayCommand c : commands) bits_ = static_cast<std::uint16_t>(bits_ | Bit(c));
   }
   constexpr bool Has(PlayCommand c) const { return (bits_ & Bit(c)) != 0; }
 
 private:
-  static constexpr std::uint8_t Bit(PlayCommand c) {
-    return static_cast<std::uint8_t>(1u << static_cast<int>(c));
+  static constexpr std::uint16_t Bit(PlayCommand c) {
+    return static_cast<std::uint16_t>(1u << static_cast<int>(c));
   }
-  std::uint8_t bits_ = 0;
+  std::uint16_t bits_ = 0;
 };
 
 // What the 50 ms clock and the status bar do while the game is played.

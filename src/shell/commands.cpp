@@ -62,6 +62,8 @@ const std::array Table{
     Entry(CommandId::Exit, Menu::New, "E&xit", "Ctrl+C"),
     Play(CommandId::Back, "&Back", "Ctrl+Z", P::Back),
     Play(CommandId::Hint, "&Hint", "Ctrl+H", P::Hint),
+    Play(CommandId::StillWinnable, "Is this board still winnable?", {}, P::StillWinnable),
+    Play(CommandId::Solve, "Solve", {}, P::Solve),
     Play(CommandId::Shuffle, "Shu&ffle", "Ctrl+S", P::Shuffle),
     Play(CommandId::Restart, "&Restart", "Ctrl+R", P::Restart),
     Play(CommandId::Pause, "&Pause", "F12", P::Pause),
@@ -163,8 +165,11 @@ const std::array Table{
     Entry(CommandId::Redraw, Menu::Board, "Redraw"),
     // Opens the Hashira level menu under its button.
     Entry(CommandId::StartLevel, Menu::GamesPanel, "Start Level"),
-    Entry(CommandId::HelpContents, Menu::Help, "&Help", {}, A::NotBuilt),
-    Entry(CommandId::About, Menu::Help, "&About...", {}, A::NotBuilt),
+    Entry(CommandId::HelpContents, Menu::Help, "&Contents", "F1"),
+    Entry(CommandId::WhatsNew, Menu::Help, "What's New"),
+    Entry(CommandId::FrenchHelp, Menu::Help, "French Help"),
+    SeparatorAfter(Entry(CommandId::ViewTiles, Menu::Help, "View Tiles")),
+    Entry(CommandId::About, Menu::Help, "&About..."),
 
     // The layout editor's menu bar. Its shortcuts are those of other commands of the main bar,
     // which is out of reach meanwhile.

@@ -49,7 +49,7 @@ TEST_F(ProgramTest, EachGameEnablesTheCommandsOfItsMode) {
     if (!game) continue; // not part of this program yet
     const play::Traits expected = testing_support::ExpectedTraits(mode);
     const play::Traits& t = game->traits();
-    for (int c = 0; c <= static_cast<int>(play::PlayCommand::Stop); ++c) {
+    for (int c = 0; c <= static_cast<int>(play::PlayCommand::Solve); ++c) {
       const auto command = static_cast<play::PlayCommand>(c);
       EXPECT_EQ(t.commands.Has(command), expected.commands.Has(command)) << mode << " " << c;
     }

@@ -31,6 +31,8 @@ const Row Expected[] = {
     {PlayCommand::Shuffle, "Shuffle", "0111000000000"},
     {PlayCommand::Restart, "Restart", "0101010000000"},
     {PlayCommand::Stop, "Stop", "0111111100000"},
+    {PlayCommand::StillWinnable, "Is this board still winnable?", "0100000000000"},
+    {PlayCommand::Solve, "Solve", "0100000000000"},
 };
 
 TEST(CommandEnablingTest, FollowsTheModeTable) {

@@ -104,6 +104,9 @@ TEST(CommandsTest, PlayCommandsCarryTheirCaptionsAndKeys) {
       {CommandId::Restart, "&Restart", "Ctrl+R", play::PlayCommand::Restart},
       {CommandId::Pause, "&Pause", "F12", play::PlayCommand::Pause},
       {CommandId::Stop, "&Stop", "Ctrl+X", play::PlayCommand::Stop},
+      {CommandId::StillWinnable, "Is this board still winnable?", "",
+       play::PlayCommand::StillWinnable},
+      {CommandId::Solve, "Solve", "", play::PlayCommand::Solve},
   };
   for (const Case& c : cases) {
     const Command* command = shell::FindCommand(c.id);

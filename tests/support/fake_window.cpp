@@ -33,6 +33,17 @@ void FakeWindow::ShowHallWindow(platform::HallViewModel&) {
   if (duringDialog) duringDialog();
 }
 
+void FakeWindow::ShowHelpWindow(const platform::HelpViewModel& model) {
+  helpPages.push_back(model.ActivePage());
+  help = &model;
+  if (duringDialog) duringDialog();
+}
+
+void FakeWindow::ShowAbout(const platform::AboutBox& box) {
+  aboutBoxes.push_back(box);
+  if (duringDialog) duringDialog();
+}
+
 void FakeWindow::ShowLayoutChooser(platform::LayoutChooserModel& model) {
   ++chooserOpenings;
   if (chooserScript) chooserScript(model);

@@ -44,6 +44,8 @@ public:
   void SetBoardCursor(platform::BoardCursor shape) override { cursor = shape; }
   void ShowResult(const platform::ResultWindow& result) override;
   void ShowHallWindow(platform::HallViewModel& model) override;
+  void ShowHelpWindow(const platform::HelpViewModel& model) override;
+  void ShowAbout(const platform::AboutBox& box) override;
   void ShowLayoutChooser(platform::LayoutChooserModel& model) override;
   void ShowInfoStrip(const std::vector<platform::InfoField>& fields) override;
   void SetInfoValue(int field, const std::string& value) override { infoValues[field] = value; }
@@ -92,6 +94,11 @@ public:
   std::map<platform::WindowPart, bool> parts;
   int screenWidth = 1280;
   int boardShows = 0, presents = 0, sidePanelShows = 0, hallWindows = 0;
+  // The page each opening of the help window showed, the model of the last, and the about
+  // windows shown.
+  std::vector<int> helpPages;
+  const platform::HelpViewModel* help = nullptr;
+  std::vector<platform::AboutBox> aboutBoxes;
   platform::Rect lastShown;
   // Runs at every animation frame and while a dialog is open, as input arriving then would.
   std::function<void()> duringFrame, duringDialog;

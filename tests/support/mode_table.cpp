@@ -26,7 +26,7 @@ constexpr play::ClockRules Timed{.timed = true,
 
 const ModeRow Rows[] = {
     {engine::ModeSolitaire,
-     {P::Back, P::Hint, P::Pause, P::Shuffle, P::Restart, P::Stop},
+     {P::Back, P::Hint, P::Pause, P::Shuffle, P::Restart, P::Stop, P::StillWinnable, P::Solve},
      Timed,
      0,
      0,

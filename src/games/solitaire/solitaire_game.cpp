@@ -23,7 +23,8 @@ constexpr render::PointerRules Pointer{.tracksTiles = true,
 const play::Traits OnePlayer{
     .mode = engine::ModeSolitaire,
     .commands = {PlayCommand::Back, PlayCommand::Hint, PlayCommand::Pause, PlayCommand::Shuffle,
-                 PlayCommand::Restart, PlayCommand::Stop},
+                 PlayCommand::Restart, PlayCommand::Stop, PlayCommand::StillWinnable,
+                 PlayCommand::Solve},
     .clock = {.timed = true,
               .showsStatus = true,
               .showsMoves = true,
@@ -42,12 +43,19 @@ const play::Traits TakingTurns{
     .turnClocks = true,
 };
 
+constexpr play::VerdictWindow Demonstrated{.heading = "Demonstration over !",
+                                           .subheading = "Pelmar cleared the board...",
+                                           .message = "A board cleared for you has no place in "
+                                                      "the Hall of Fame.",
+                                           .button = "OK"};
+
 } // namespace
 
 SolitaireGame::SolitaireGame(engine::GameState& state, play::Host& host)
-    : Game(OnePlayer), state_(state), host_(host) {}
+    : Game(OnePlayer), state_(state), host_(host), solving_(state, host) {}
 
 void SolitaireGame::Start(int variant) {
+  solving_.Reset();
   switch (variant) {
   case Specific:
     NewSpecificGame1Click(state_, host_);
@@ -62,23 +70,44 @@ void SolitaireGame::Start(int variant) {
 }
 
 void SolitaireGame::Release(play::MouseButton button, int X, int Y) {
+  // A click during a demonstration only stops it.
+  if (solving_.StopDemonstration()) return;
   ButtonDown(state_, host_, button, X, Y);
 }
 
+// The player's own commands end a demonstration first.
 void SolitaireGame::Back() {
+  solving_.StopDemonstration();
   solitaire::Back(state_, host_);
 }
 
 void SolitaireGame::Hint() {
+  solving_.StopDemonstration();
   solitaire::Hint(state_, host_);
 }
 
 void SolitaireGame::Shuffle() {
+  solving_.StopDemonstration();
   Shuffle1Click(state_, host_);
 }
 
 void SolitaireGame::Restart() {
+  solving_.StopDemonstration();
   play::Restart(state_, host_);
+}
+
+void SolitaireGame::StillWinnable() {
+  solving_.StopDemonstration();
+  solving_.AskWinnable();
+}
+
+// A second Solve while the board is being cleared stops the demonstration.
+void SolitaireGame::Solve() {
+  if (!solving_.StopDemonstration()) solving_.Solve();
+}
+
+play::VerdictWindow SolitaireGame::Verdict() const {
+  return solving_.Demonstrated() ? Demonstrated : play::VerdictWindow{};
 }
 
 void SolitaireGame::CountMoves() {
@@ -117,8 +146,8 @@ void TwoPlayerGame::Tick() {
   host_.ShowSidePanel();
 }
 
-std::string_view TwoPlayerGame::Verdict() const {
-  return solitaire::Verdict(state_.scoring);
+play::VerdictWindow TwoPlayerGame::Verdict() const {
+  return {.message = solitaire::Verdict(state_.scoring)};
 }
 
 } // namespace solitaire

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game_state.h"
+#include "games/solitaire/board_solving.h"
 #include "games/solitaire/player_clocks_panel.h"
 #include "play/game.h"
 #include "play/host.h"
@@ -22,11 +23,18 @@ public:
   void Hint() override;
   void Shuffle() override;
   void Restart() override;
+  void StillWinnable() override;
+  void Solve() override;
   void CountMoves() override;
+  bool HasBackgroundWork() const override { return solving_.HasWork(); }
+  void Background() override { solving_.Background(); }
+  // A board the program cleared in a demonstration ends without a result.
+  play::VerdictWindow Verdict() const override;
 
 private:
   engine::GameState& state_;
   play::Host& host_;
+  BoardSolving solving_;
 };
 
 // Two players take turns at one board; the smaller total time wins.
@@ -41,7 +49,7 @@ public:
   void CountMoves() override;
   // Both players' clocks on the side panel, every tick of a running game.
   void Tick() override;
-  std::string_view Verdict() const override;
+  play::VerdictWindow Verdict() const override;
 
 private:
   engine::GameState& state_;

@@ -1,5 +1,7 @@
 #include "games/solitaire/solitaire_play.h"
 
+#include <utility>
+
 #include "engine/free_rule.h"
 #include "engine/shuffle.h"
 #include "games/solitaire/two_players.h"
@@ -178,6 +180,19 @@ void ChoisitPai(GameState& state, Host& host, int px, int py, int col, MouseButt
   b.LastPickA = 0;
   b.LastPickB = 0;
   SettlePicks(state, host);
+}
+
+void PickPair(GameState& state, Host& host, std::uint8_t first, std::uint8_t second) {
+  Board& b = state.board;
+  // The tile selected before would pair with the first pick instead.
+  if (const std::uint8_t selected = std::exchange(b.FirstPick, 0)) host.RedrawTile(selected);
+  b.SecondPick = 0;
+  for (const std::uint8_t tile : {first, second}) {
+    PickTile(state, host, tile);
+    b.LastPickA = 0;
+    b.LastPickB = 0;
+    SettlePicks(state, host);
+  }
 }
 
 void Back(GameState& state, Host& host) {

@@ -23,6 +23,11 @@ void ButtonDown(GameState& state, Host& host, MouseButton button, int X, int Y);
 // free is refused with "noway".
 void ChoisitPai(GameState& state, Host& host, int px, int py, int col, MouseButton button, int row);
 
+// Picks the two tiles one after the other as two clicks on them would, from no selection, so
+// that a matching free pair goes the way a player's does: sliding off, into the history, with
+// its sounds.
+void PickPair(GameState& state, Host& host, std::uint8_t first, std::uint8_t second);
+
 // Takes the last removed pair back (play::BackPair); two players also get the turn back.
 void Back(GameState& state, Host& host);
 using play::Restart;

@@ -53,7 +53,8 @@ void VerticalClick(GameState& state, play::Host& host) {
     if (host.ui().AskOkCancel("Vertical variation",
                               "If you want to change the game mode, you'll have to restart "
                               "your game. Do you wish to continue ?")) {
-      BeginGame(state, host);
+      // Through the program, so that the game knows a new deal began.
+      host.BeginGame();
       state.options.Vertical = !state.options.Vertical;
     }
     break;

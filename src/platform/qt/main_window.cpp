@@ -16,9 +16,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/qt/about_window.h"
 #include "platform/qt/banded_menu.h"
 #include "platform/qt/game_number_dialog.h"
 #include "platform/qt/hall_window.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/info_strip.h"
 #include "platform/qt/layout_chooser_window.h"
 #include "platform/qt/result_dialog.h"
@@ -150,6 +152,15 @@ void MainWindow::ShowResult(const ResultWindow& result) {
 
 void MainWindow::ShowHallWindow(platform::HallViewModel& model) {
   RunHallWindow(*this, model);
+}
+
+void MainWindow::ShowHelpWindow(const platform::HelpViewModel& model) {
+  if (!help_) help_ = new HelpWindow(model, this);
+  help_->Run();
+}
+
+void MainWindow::ShowAbout(const platform::AboutBox& box) {
+  RunAboutWindow(*this, box);
 }
 
 void MainWindow::ShowLayoutChooser(platform::LayoutChooserModel& model) {

@@ -21,6 +21,7 @@ class QActionGroup;
 namespace platform::qt {
 
 class BandedMenu;
+class HelpWindow;
 class InfoStrip;
 class WallpaperToolBar;
 
@@ -55,6 +56,8 @@ public:
   void SetBoardCursor(BoardCursor cursor) override;
   void ShowResult(const ResultWindow& result) override;
   void ShowHallWindow(platform::HallViewModel& model) override;
+  void ShowHelpWindow(const platform::HelpViewModel& model) override;
+  void ShowAbout(const platform::AboutBox& box) override;
   void ShowLayoutChooser(platform::LayoutChooserModel& model) override;
   void ShowInfoStrip(const std::vector<InfoField>& fields) override;
   void SetInfoValue(int field, const std::string& value) override;
@@ -105,6 +108,8 @@ private:
   MessageBoxes boxes_{*this};
   BoardWidget* board_;
   GamesPanelView* panel_ = nullptr;
+  // Made at the first opening, so that the documents' pages cost nothing at start-up.
+  HelpWindow* help_ = nullptr;
   QTimer clock_;
   QTimer threadTimer_;
   std::map<int, QAction*> actions_;
