@@ -3,6 +3,7 @@
 
 #include "platform/qt/application.h"
 #include "platform/qt/builtin_files.h"
+#include "platform/qt/close_requests.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/short_date.h"
 #include "platform/qt/splash_window.h"
@@ -21,6 +22,7 @@ struct Application::Impl {
   QApplication app;
   QtTextPainter painter;
   SystemClock clock;
+  std::unique_ptr<CloseRequests> closeRequests;
 };
 
 Application::Application(int& argc, char** argv, const std::string& title)
@@ -33,7 +35,10 @@ std::string Application::ProgramFolder() const {
 }
 
 std::unique_ptr<WindowPort> Application::CreateMainWindow(WindowEvents& events) {
-  return std::make_unique<MainWindow>(events);
+  auto window = std::make_unique<MainWindow>(events);
+  impl_->closeRequests.reset();
+  impl_->closeRequests = std::make_unique<CloseRequests>(*window);
+  return window;
 }
 
 std::unique_ptr<SplashPort> Application::CreateSplash() {
