@@ -25,6 +25,7 @@ set(PELMAR_BUILTIN_FILES
   hof_welcome_content.bmp
   hof_welcome_delighted.bmp
   hof_welcome_worried.bmp
+  icon.png
   logo1.bmp
   logo2.bmp
   logo3.bmp

@@ -14,6 +14,9 @@ namespace platform::qt {
 struct Application::Impl {
   Impl(int& argc, char** argv, const std::string& title) : app(argc, argv) {
     QApplication::setApplicationName(QString::fromStdString(title));
+    // The desktop matches the window to the menu entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(PELMAR_APP_ID);
+    QApplication::setWindowIcon(QIcon(":/builtin/icon.png"));
     // Without a desktop the icon theme is empty or bare; the toolbar's freedesktop names resolve
     // in the theme that Debian installs.
     QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
