@@ -31,7 +31,7 @@ env -u DISPLAY "$game" --help | grep -q -- "--version" || fail "pelmar --help"
 touch "$work/unpacked"
 sleep 1
 
-env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "$game" &
+env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "$game" 2>"$work/stderr" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "Pelmar" | head -1)
 [ -n "$window" ] || fail "the installed program showed no window"
@@ -46,6 +46,7 @@ done
 kill -0 "$pid" 2>/dev/null && kill "$pid" && fail "the installed program did not close"
 wait "$pid" || fail "the installed program failed"
 
+grep -q "sound is off" "$work/stderr" && fail "the installed audio module was not found"
 grep -qx "ShowMoves=0" "$home/.config/pelmar/Pelmar.ini" || fail "no settings in the home"
 [ -f "$home/.local/share/pelmar/Hallfame.ini" ] || fail "no hall of fame in the home"
 written=$(find "$root" -newer "$work/unpacked")
