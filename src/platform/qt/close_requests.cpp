@@ -78,12 +78,12 @@ void CloseRequests::RequestClose() {
     return;
   }
   requested_ = true;
+  // Running before the close starts: the close itself may show a message (a file that cannot be
+  // written), which the next tick cancels like any other dialog.
+  persist_.start();
   CancelWhatHolds();
   window_->close();
-  if (window_ && window_->isVisible())
-    persist_.start();
-  else
-    persist_.stop();
+  if (!window_ || !window_->isVisible()) persist_.stop();
 }
 
 void CloseRequests::CancelWhatHolds() {
