@@ -61,7 +61,10 @@ CloseRequests::CloseRequests(QWidget& window)
 CloseRequests::~CloseRequests() = default;
 
 bool CloseRequests::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == window_ && event->type() == QEvent::Show) notifier_.setEnabled(true);
+  if (watched == window_ && event->type() == QEvent::Show) {
+    notifier_.setEnabled(true);
+    window_->removeEventFilter(this);
+  }
   return QObject::eventFilter(watched, event);
 }
 
