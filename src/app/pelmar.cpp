@@ -24,13 +24,14 @@ const play::Traits* TraitsOf(const play::Game* game) {
 
 } // namespace
 
-TPelmar::TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop)
+TPelmar::TPelmar(platform::ProgramFolders folders, platform::Audio& audio,
+                 platform::Desktop& desktop)
     : renderer_(state_, pictures_, *this), games_(app::MakeGames(state_, *this, *this)),
       gameClock_(state_, *this, *this), desktop_(desktop), audio_(audio),
-      settingsFile_(programDir + std::string(shell::SettingsFileName)),
-      hallFile_(programDir + records::HallFileName), tilesets_(state_, *this, pictures_),
+      settingsFile_(folders.config + std::string(shell::SettingsFileName)),
+      hallFile_(folders.player + records::HallFileName), tilesets_(state_, *this, pictures_),
       backgrounds_(state_, *this, pictures_) {
-  state_.layouts.ProgramDir = std::move(programDir);
+  state_.layouts.Folders = std::move(folders);
   tilesets_.painter = &desktop.Painter();
 }
 

@@ -45,7 +45,9 @@ class TPelmar final : public play::Host,
                       public editor::EditorView,
                       public platform::WindowEvents {
 public:
-  TPelmar(std::string programDir, platform::Audio& audio, platform::Desktop& desktop);
+  // The data is read from, and the player's files are kept in, `folders`: a portable program
+  // folder, or the installed data and the player's own folders.
+  TPelmar(platform::ProgramFolders folders, platform::Audio& audio, platform::Desktop& desktop);
   ~TPelmar() override;
 
   // The start-up sequence over a window that is not shown yet. False when the program cannot

@@ -3,7 +3,7 @@
 #include "records/about_box.h"
 
 void TPelmar::LoadHelpFiles() {
-  help_.LoadDocuments(state_.layouts.ProgramDir);
+  help_.LoadDocuments(state_.layouts.Folders.shipped);
   help_.SetBackground(platform::BuiltinPicture(desktop_, "nuages.jpg"));
 }
 

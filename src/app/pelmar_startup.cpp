@@ -19,12 +19,21 @@ namespace {
 
 constexpr int SmallScreenWidth = 640;
 
+// Where a message says the program looked: the player's folder and the shipped one.
+std::string InFolders(const platform::DataFolder& folder) {
+  const std::vector<std::string> listed = folder.Listed();
+  if (listed.size() == 1) return "the folder \"" + listed[0] + "\"";
+  return "the folders \"" + listed[0] + "\" and \"" + listed[1] + "\"";
+}
+
 } // namespace
 
 bool TPelmar::Init(platform::WindowPort& window) {
   window_ = &window;
+  const platform::ProgramFolders& folders = state_.layouts.Folders;
+  platform::MakePlayerFolders(folders);
   music_.emplace(musicState_, state_.options, state_.rng, audio_, ui(), *this,
-                 state_.layouts.ProgramDir + "Musics");
+                 folders.Data("Musics"));
   Splashing("Initializing...");
   window_->SetBoardPicture(pictures_.Game);
   window_->SetBackgroundPicture(pictures_.BackgroundBitmap);
@@ -36,7 +45,8 @@ bool TPelmar::Init(platform::WindowPort& window) {
     state_.options.ShowHallOfFame = false;
     state_.options.ShowToolbar = false;
   }
-  render::RetireOldTilesets(state_.layouts.ProgramDir + "Tilesets/");
+  // Only the program's own folder had the old sets; an installed one is not ours to change.
+  if (folders.Portable()) render::RetireOldTilesets(folders.shipped + "Tilesets/");
   shell::LoadSoundEffects(audio_,
                           [this](const std::string& name) { return desktop_.ReadBuiltin(name); });
   Splashing("Loading graphics...");
@@ -51,7 +61,7 @@ bool TPelmar::Init(platform::WindowPort& window) {
     return false;
   }
   Splashing("Initializing...");
-  FaveLayout_ = records::LoadFaveLayout(state_.layouts.ProgramDir);
+  FaveLayout_ = records::LoadFaveLayout(state_.layouts.Folders.player);
   BuildMenus();
   CheckMusicEntry(musicState_.MidiNumber);
   EnableMusicButton(state_.options.PlayMusic);
@@ -161,18 +171,19 @@ void TPelmar::PlaceGamesPanel() {
 }
 
 std::string TPelmar::LoadFiles() {
-  const std::string& dir = state_.layouts.ProgramDir;
-  const auto nothingIn = [](const std::string& what, const std::string& folder) {
-    return "No " + what + " was found in the folder \"" + folder +
-           "\". Pelmar cannot start without one.";
+  const platform::ProgramFolders& folders = state_.layouts.Folders;
+  const auto nothingIn = [](const std::string& what, const platform::DataFolder& folder) {
+    return "No " + what + " was found in " + InFolders(folder) +
+           ". Pelmar cannot start without one.";
   };
   Splashing("Checking for MIDI files...");
-  if (!music_->Discover(settings_.MidiNumber)) return nothingIn("music track", dir + "Musics/");
+  if (!music_->Discover(settings_.MidiNumber))
+    return nothingIn("music track", folders.Data("Musics"));
   Splashing("Checking for graphics...");
-  backgrounds_.menu.captions = shell::ScanCaptions(dir + "Backgrounds", {".jpg", ".bmp"});
-  tilesets_.menu.captions = shell::ScanCaptions(dir + "Tilesets", {".bmp"});
+  backgrounds_.menu.captions = shell::ScanCaptions(folders.Data("Backgrounds"), {".jpg", ".bmp"});
+  tilesets_.menu.captions = shell::ScanCaptions(folders.Data("Tilesets"), {".bmp"});
   Splashing("Checking for layouts...");
-  const std::string layouts = state_.layouts.LayoutsFolder();
+  const platform::DataFolder layouts = folders.Data("Layouts");
   const shell::LayoutListing listing = shell::ScanLayouts(layouts);
   if (!shell::ChooseStartLayout(state_, listing.captions, listing.shpNames, listing.foreign))
     return nothingIn("layout", layouts);
@@ -188,7 +199,7 @@ std::string TPelmar::LoadFiles() {
 }
 
 void TPelmar::ActiveTilesetBackground() {
-  const std::string& dir = state_.layouts.ProgramDir;
+  const platform::ProgramFolders& folders = state_.layouts.Folders;
   // An index beyond the menu or on a separator clicks nothing.
   if (backgroundIndex_ == render::SolidBackgroundIndex)
     backgrounds_.None1Click(false);
@@ -197,12 +208,12 @@ void TPelmar::ActiveTilesetBackground() {
   // The message is for a stored choice the empty folder cannot give; a solid colour or a
   // picture from elsewhere shows as chosen.
   if (backgrounds_.menu.captions.empty() && backgroundIndex_ >= render::FirstBackgroundEntry)
-    ui().ShowMessage("No background picture was found in the folder \"" + dir +
-                     "Backgrounds/\". The board is shown on black.");
+    ui().ShowMessage("No background picture was found in " +
+                     InFolders(folders.Data("Backgrounds")) + ". The board is shown on black.");
   tilesets_.Load1Click(tilesetIndex_);
   if (tilesets_.menu.captions.empty() && tilesetIndex_ >= render::FirstTilesetEntry)
-    ui().ShowMessage("No tileset was found in the folder \"" + dir +
-                     "Tilesets/\". The tiles are shown without pictures.");
+    ui().ShowMessage("No tileset was found in " + InFolders(folders.Data("Tilesets")) +
+                     ". The tiles are shown without pictures.");
   SyncPictureMenus();
 }
 

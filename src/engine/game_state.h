@@ -9,6 +9,7 @@
 #include "engine/board.h"
 #include "engine/options.h"
 #include "engine/random.h"
+#include "platform/program_folders.h"
 
 namespace engine {
 
@@ -93,11 +94,16 @@ struct LayoutState {
   std::vector<std::string> LayoutNames; // LayoutNames[k - 1] is entry k
   int CheckedEntry = 0;                 // the entry whose menu item is checked, 0 for none
   bool StartupLoading = false;
-  std::string ProgramDir;                   // ends with a '/'
+  platform::ProgramFolders Folders;         // where the data is read and the player's files go
   std::vector<ForeignEntry> ForeignLayouts; // where the entries of other programs' files come from
 
   int LayoutCount() const { return static_cast<int>(LayoutNames.size()); }
-  std::string LayoutsFolder() const { return ProgramDir + "Layouts/"; }
+  // The player's layouts folder, where new layouts are saved.
+  std::string LayoutsFolder() const { return Folders.player + "Layouts/"; }
+  // Where a layout file of that name is read from: the player's own, else the shipped one.
+  std::string LayoutFile(const std::string& fileName) const {
+    return Folders.Data("Layouts").Find(fileName);
+  }
 };
 
 // Everything the board games share, owned by the application object.

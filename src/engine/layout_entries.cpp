@@ -25,9 +25,9 @@ LayoutSource SourceOfEntry(const LayoutState& layouts, int entry) {
   if (entry < 1 || entry > layouts.LayoutCount()) return {};
   const std::string& name = layouts.LayoutNames[entry - 1];
   if (const ForeignEntry* foreign = FindForeignEntry(layouts, name))
-    return {layouts.LayoutsFolder() + foreign->fileName, foreign->map};
-  if (IsShpEntry(name)) return {layouts.LayoutsFolder() + name, {}};
-  return {layouts.LayoutsFolder() + name + ".lay", {}};
+    return {layouts.LayoutFile(foreign->fileName), foreign->map};
+  if (IsShpEntry(name)) return {layouts.LayoutFile(name), {}};
+  return {layouts.LayoutFile(name + ".lay"), {}};
 }
 
 int EntryOfFile(const LayoutState& layouts, const std::string& path) {
@@ -39,8 +39,7 @@ int EntryOfFile(const LayoutState& layouts, const std::string& path) {
   // The entries of a foreign file are kept in its own order, so the first one holds its first
   // layout wherever the sorted list put it.
   for (const ForeignEntry& foreign : layouts.ForeignLayouts)
-    if (SameFile(layouts.LayoutsFolder() + foreign.fileName, path))
-      return entryNamed(foreign.caption);
+    if (SameFile(layouts.LayoutFile(foreign.fileName), path)) return entryNamed(foreign.caption);
   for (int entry = 1; entry <= layouts.LayoutCount(); ++entry)
     if (SameFile(SourceOfEntry(layouts, entry).path, path)) return entry;
   return 0;

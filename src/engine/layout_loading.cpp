@@ -89,7 +89,7 @@ bool RunLayoutOnce(GameState& state, GameServices& services, const std::string& 
   // The check mark follows too, or the menu would point at the layout that was refused.
   if (int traditional = FindLayoutName(layouts, "Traditional"))
     layouts.LayoutIndex = layouts.CheckedEntry = traditional;
-  layouts.LayoutPath = layouts.LayoutsFolder() + "Traditional.lay";
+  layouts.LayoutPath = layouts.LayoutFile("Traditional.lay");
   if (RunLayoutOnce(state, services, layouts.LayoutPath, false)) return true;
   before.Restore(layouts);
   return false;
@@ -160,14 +160,14 @@ bool LoadlayoutClick(GameState& state, GameServices& services, int entry) {
   const LayoutState& layouts = state.layouts;
   if (entry < 1 || entry > layouts.LayoutCount()) return false;
   return LoadLayoutAs(state, services, entry,
-                      {layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1] + ".lay", {}});
+                      {layouts.LayoutFile(layouts.LayoutNames[entry - 1] + ".lay"), {}});
 }
 
 bool LoadShplayoutClick(GameState& state, GameServices& services, int entry) {
   const LayoutState& layouts = state.layouts;
   if (entry < 1 || entry > layouts.LayoutCount()) return false;
   return LoadLayoutAs(state, services, entry,
-                      {layouts.LayoutsFolder() + layouts.LayoutNames[entry - 1], {}});
+                      {layouts.LayoutFile(layouts.LayoutNames[entry - 1]), {}});
 }
 
 bool SaveLayout(GameState& state, GameServices& services) {
@@ -190,6 +190,11 @@ bool SaveLayout(GameState& state, GameServices& services) {
   // Judged by the end of the file name: a folder or a name that merely contains ".lay" must
   // still get its extension, or the file would be written without one.
   if (!layouts.LayoutPath.ends_with(".lay")) layouts.LayoutPath += ".lay";
+  // The shipped layouts are not the player's to change: an edit of one becomes the player's own
+  // layout of that name, which the list takes in its place.
+  if (const std::string shipped = layouts.Folders.Data("Layouts").shipped;
+      !layouts.Folders.Portable() && layouts.LayoutPath.starts_with(shipped))
+    layouts.LayoutPath = layouts.LayoutsFolder() + layouts.LayoutPath.substr(shipped.size());
 
   std::string failure = platform::WriteFileAtomically(
       layouts.LayoutPath, FormatLay(layouts.LayoutCells, layouts.LayoutName));

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/rtf_format.h"
 #include "platform/rtf_text.h"
 #include "platform/rtf_words.h"
 
@@ -15,39 +16,21 @@ namespace {
 
 using rtf::AppendBreakable;
 using rtf::AppendUtf8;
+using rtf::CharState;
+using rtf::Clamp;
 using rtf::FromCp1252;
+using rtf::MaxTableEntries;
 using rtf::Printable;
 using rtf::Replacement;
 using rtf::Word;
 
-// Bounds on the numbers a document gives, so that no value can make the view build something
-// absurd: spacing of more than 22 inches, 200-point letters.
-constexpr int MaxTwips = 31680;
-// Indents leave a column of text at least a couple of inches wide in the help window.
-constexpr int MaxIndent = 2880;
-constexpr int MinHalfPoints = 2, MaxHalfPoints = 400;
+// Bounds on what a document gives beyond its format (see rtf_format.h).
 constexpr int MaxUnicodeSkip = 8;
-constexpr int MaxListStart = 32767;
-constexpr std::size_t MaxTabStops = 64;
-constexpr std::size_t MaxTableEntries = 1024;
 constexpr std::size_t MaxFontNameBytes = 64;
 constexpr std::size_t MaxControlWordLength = 32;
 constexpr int MaxParameter = 1'000'000'000;
 
-int Clamp(std::int64_t value, int lo, int hi) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, lo, hi));
-}
-
 enum class Destination { Text, Skip, FontTable, ColourTable, ListNumbering, ListText };
-
-// Character formatting as the document states it; fonts and colours by their table numbers,
-// which are looked up when text is added, after the tables were read.
-struct CharState {
-  bool bold = false, italic = false, underline = false;
-  int halfPoints = 24;
-  int colour = 0;
-  int font = -1; // -1: the document's default font
-};
 
 struct GroupState {
   Destination destination = Destination::Text;
@@ -224,9 +207,8 @@ private:
       return;
     }
     const Word word = *found;
-    const bool on = !hasParameter || parameter != 0;
     GroupState& g = Top();
-    ParagraphFormat& p = g.paragraph;
+    if (rtf::ApplyFormat(word, hasParameter, parameter, g.chars, g.paragraph)) return;
     switch (word) {
     case Word::Par:
       return EndParagraph();
@@ -235,30 +217,6 @@ private:
     case Word::Tab:
     case Word::Cell:
       return AddCharacter('\t');
-    case Word::Plain:
-      g.chars = CharState{};
-      return;
-    case Word::Pard:
-      p = ParagraphFormat{};
-      return;
-    case Word::Bold:
-      g.chars.bold = on;
-      return;
-    case Word::Italic:
-      g.chars.italic = on;
-      return;
-    case Word::Underline:
-      g.chars.underline = on;
-      return;
-    case Word::UnderlineNone:
-      g.chars.underline = false;
-      return;
-    case Word::FontSize:
-      g.chars.halfPoints = hasParameter ? Clamp(parameter, MinHalfPoints, MaxHalfPoints) : 24;
-      return;
-    case Word::Colour:
-      g.chars.colour = Clamp(parameter, 0, static_cast<int>(MaxTableEntries));
-      return;
     case Word::Font:
       if (g.destination == Destination::FontTable) {
         CommitFont();
@@ -269,36 +227,6 @@ private:
       return;
     case Word::DefaultFont:
       defaultFont_ = Clamp(parameter, 0, MaxParameter);
-      return;
-    case Word::Left:
-      p.alignment = Alignment::Left;
-      return;
-    case Word::Centre:
-      p.alignment = Alignment::Centre;
-      return;
-    case Word::Right:
-      p.alignment = Alignment::Right;
-      return;
-    case Word::Justified:
-      p.alignment = Alignment::Justified;
-      return;
-    case Word::LeftIndent:
-      p.leftIndent = Clamp(parameter, -MaxIndent, MaxIndent);
-      return;
-    case Word::RightIndent:
-      p.rightIndent = Clamp(parameter, -MaxIndent, MaxIndent);
-      return;
-    case Word::FirstIndent:
-      p.firstLineIndent = Clamp(parameter, -MaxIndent, MaxIndent);
-      return;
-    case Word::SpaceBefore:
-      p.spaceBefore = Clamp(parameter, 0, MaxTwips);
-      return;
-    case Word::SpaceAfter:
-      p.spaceAfter = Clamp(parameter, 0, MaxTwips);
-      return;
-    case Word::TabStop:
-      if (p.tabStops.size() < MaxTabStops) p.tabStops.push_back(Clamp(parameter, 0, MaxTwips));
       return;
     case Word::Unicode:
       if (!hasParameter) return;
@@ -331,43 +259,19 @@ private:
       return;
     case Word::ListNumbering:
       g.destination = Destination::ListNumbering;
-      p.list = ListStyle::None;
-      p.listStart = 1;
+      g.paragraph.list = ListStyle::None;
+      g.paragraph.listStart = 1;
       return;
     case Word::ListText:
       g.destination = Destination::ListText;
       marker_ = TextRun{};
       return;
-    case Word::ListBullet:
-      p.list = ListStyle::Bullet;
-      return;
-    case Word::ListBody:
-      if (p.list == ListStyle::None || p.list == ListStyle::Bullet) p.list = ListStyle::Decimal;
-      return;
-    case Word::ListContinue:
-      p.list = ListStyle::None;
-      return;
-    case Word::Decimal:
-      return SetNumbering(p, ListStyle::Decimal);
-    case Word::LowerLetter:
-      return SetNumbering(p, ListStyle::LowerLetter);
-    case Word::UpperLetter:
-      return SetNumbering(p, ListStyle::UpperLetter);
-    case Word::LowerRoman:
-      return SetNumbering(p, ListStyle::LowerRoman);
-    case Word::UpperRoman:
-      return SetNumbering(p, ListStyle::UpperRoman);
-    case Word::ListStart:
-      p.listStart = Clamp(parameter, 0, MaxListStart);
-      return;
     case Word::SkipDestination:
       g.destination = Destination::Skip;
       return;
+    default:
+      return; // a format word, applied above
     }
-  }
-
-  static void SetNumbering(ParagraphFormat& p, ListStyle style) {
-    if (p.list != ListStyle::Bullet) p.list = style;
   }
 
   // Characters beyond 16 bits come as a pair of surrogates in two \u words.

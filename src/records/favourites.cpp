@@ -54,8 +54,8 @@ std::string WriteFavourites(const std::string& path, const std::vector<std::stri
   return platform::WriteFileAtomically(path, text);
 }
 
-std::vector<std::string> LoadFaveLayout(const std::string& programDir) {
-  const std::string path = programDir + FavouritesFileName;
+std::vector<std::string> LoadFaveLayout(const std::string& playerFolder) {
+  const std::string path = playerFolder + FavouritesFileName;
   FavouritesRead read = ReadFavourites(path);
   if (read.status == FavouritesRead::Status::Read) return read.names;
   // A folder we cannot write to keeps the built-in names for this run; the chooser says so when

@@ -25,10 +25,10 @@ FavouritesRead ReadFavourites(const std::string& path);
 // empty string or the reason it failed.
 std::string WriteFavourites(const std::string& path, const std::vector<std::string>& names);
 
-// Start-up's FaveLayout: the names of Favelay.ini in the program folder or, when there is no such
-// file, the built-in three, written as a new one. A file that is there but cannot be read gives
-// the built-in three and is left alone.
-std::vector<std::string> LoadFaveLayout(const std::string& programDir);
+// Start-up's FaveLayout: the names of Favelay.ini in the player's folder or, when there is no
+// such file, the built-in three, written as a new one. A file that is there but cannot be read
+// gives the built-in three and is left alone.
+std::vector<std::string> LoadFaveLayout(const std::string& playerFolder);
 
 // A name dropped on the favourites: inserted before `before` (at the end when that is not a
 // favourite), then the favourites reordered by their first byte only, then adjacent twins thinned

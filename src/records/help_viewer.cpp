@@ -34,11 +34,11 @@ HelpViewer::HelpViewer(const platform::Bitmap& tileSheet, platform::TextPainter&
     pages_.push_back(platform::HelpPage{entry.caption, entry.file == nullptr, {}});
 }
 
-void HelpViewer::LoadDocuments(const std::string& programDir) {
+void HelpViewer::LoadDocuments(const std::string& shippedFolder) {
   for (std::size_t i = 0; i < PageTable.size(); ++i) {
     if (!PageTable[i].file) continue;
     const platform::FileRead read =
-        platform::ReadWholeFile(programDir + PageTable[i].file, platform::MaxRtfBytes);
+        platform::ReadWholeFile(shippedFolder + PageTable[i].file, platform::MaxRtfBytes);
     pages_[i].document = read.ok ? platform::ReadRtf(read.bytes) : platform::RichText{};
   }
 }

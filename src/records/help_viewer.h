@@ -28,9 +28,10 @@ public:
   // `tileSheet` is the composed sheet the board is drawn from; it changes with the tileset.
   HelpViewer(const platform::Bitmap& tileSheet, platform::TextPainter& painter);
 
-  // Reads each document of the program folder (with its trailing '/') into its page. A missing
-  // or unreadable file leaves its page empty; nothing is reported.
-  void LoadDocuments(const std::string& programDir);
+  // Reads each document of the shipped data folder (ProgramFolders::shipped: the program folder,
+  // or the installed data folder) into its page. A missing or unreadable file leaves its page
+  // empty; nothing is reported.
+  void LoadDocuments(const std::string& shippedFolder);
   // The picture the legend is drawn over.
   void SetBackground(platform::Bitmap clouds) { clouds_ = std::move(clouds); }
   // Chooses the page to open on and draws the legend with the tiles as they are now.

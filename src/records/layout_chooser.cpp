@@ -26,7 +26,7 @@ LayoutChooser::LayoutChooser(const engine::LayoutState& layouts,
   for (int entry : entries_) items_.push_back(layouts.LayoutNames[entry - 1]);
   previews_.resize(items_.size());
 
-  favouritesPath_ = layouts.ProgramDir + FavouritesFileName;
+  favouritesPath_ = layouts.Folders.player + FavouritesFileName;
   FavouritesRead read = ReadFavourites(favouritesPath_);
   if (read.status == FavouritesRead::Status::Unreadable) {
     favouritesUnreadable_ = true;

@@ -62,8 +62,8 @@ Backgrounds::Backgrounds(engine::GameState& state, engine::GameServices& service
                          BoardPictures& pictures)
     : state_(state), services_(services), pictures_(pictures) {}
 
-std::string Backgrounds::FolderPath() const {
-  return state_.layouts.ProgramDir + "Backgrounds/";
+platform::DataFolder Backgrounds::Folder() const {
+  return state_.layouts.Folders.Data("Backgrounds");
 }
 
 void Backgrounds::LoadBackgroundClick(int index) {
@@ -72,16 +72,16 @@ void Backgrounds::LoadBackgroundClick(int index) {
     const auto chosen =
         ChooseFromDisk(menu,
                        {"Please choose a Background bitmap file",
-                        "Background files (*.bmp; *.jpg)|*.bmp;*.jpg", FolderPath()},
+                        "Background files (*.bmp; *.jpg)|*.bmp;*.jpg", Folder().own},
                        services_.ui(), state_.board.GameMode == engine::ModeNone);
     if (!chosen) return;
     path = *chosen;
   } else {
     const int entry = index - FirstBackgroundEntry;
     if (entry < 0 || entry >= static_cast<int>(menu.captions.size())) return;
-    const std::string base = FolderPath() + menu.captions[entry];
-    path = platform::FileExists(base + ".jpg") ? base + ".jpg" : base + ".bmp";
-    if (!platform::FileExists(path)) return LoadBackgroundClick(PictureMenu::FromDisk);
+    const std::string& caption = menu.captions[entry];
+    path = Folder().FindFirst({caption + ".jpg", caption + ".bmp"});
+    if (path.empty()) return LoadBackgroundClick(PictureMenu::FromDisk);
   }
   const int before = menu.checked;
   menu.checked = index;

@@ -50,7 +50,7 @@ public:
   void CoolBackgroundClick();
 
 private:
-  std::string FolderPath() const;
+  platform::DataFolder Folder() const;
 
   engine::GameState& state_;
   engine::GameServices& services_;

@@ -39,8 +39,8 @@ Tilesets::Tilesets(engine::GameState& state, engine::GameServices& services,
                    BoardPictures& pictures)
     : state_(state), services_(services), pictures_(pictures) {}
 
-std::string Tilesets::FolderPath() const {
-  return state_.layouts.ProgramDir + "Tilesets/";
+platform::DataFolder Tilesets::Folder() const {
+  return state_.layouts.Folders.Data("Tilesets");
 }
 
 void Tilesets::Load1Click(int index) {
@@ -48,14 +48,14 @@ void Tilesets::Load1Click(int index) {
   std::string path;
   if (index == PictureMenu::FromDisk) {
     const auto chosen = ChooseFromDisk(
-        menu, {"Please choose a Tileset bitmap file", "Tileset files (*.bmp)|*.bmp", FolderPath()},
+        menu, {"Please choose a Tileset bitmap file", "Tileset files (*.bmp)|*.bmp", Folder().own},
         services_.ui(), startingUp);
     if (!chosen) return;
     path = *chosen;
   } else {
     const int entry = index - FirstTilesetEntry;
     if (entry < 0 || entry >= static_cast<int>(menu.captions.size())) return;
-    path = FolderPath() + menu.captions[entry] + ".bmp";
+    path = Folder().Find(menu.captions[entry] + ".bmp");
     if (!platform::FileExists(path)) return Load1Click(PictureMenu::FromDisk);
   }
   platform::DecodedPicture picture = platform::ReadPictureFile(path, false);

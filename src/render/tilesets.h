@@ -38,7 +38,7 @@ public:
   void ChangeTexture();
 
 private:
-  std::string FolderPath() const;
+  platform::DataFolder Folder() const;
 
   engine::GameState& state_;
   engine::GameServices& services_;

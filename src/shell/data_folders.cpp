@@ -21,17 +21,22 @@ namespace {
 // The extension this program writes is four characters long, dot included.
 constexpr std::size_t ExtensionLength = 4;
 
+// The player's files first, each in the order its folder lists them; a shipped file of a name
+// the player has is the player's.
 template <typename Wanted>
-std::vector<std::string> FileNamesWhere(const std::string& folder, Wanted wanted) {
+std::vector<std::string> FileNamesWhere(const platform::DataFolder& folder, Wanted wanted) {
   std::vector<std::string> names;
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folder, ec);
-  if (ec) return names;
-  for (const auto& entry : it) {
-    std::error_code typeError;
-    if (entry.is_directory(typeError)) continue;
-    std::string name = entry.path().filename().string();
-    if (wanted(name)) names.push_back(std::move(name));
+  std::set<std::string> seen;
+  for (const std::string& listed : folder.Listed()) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(listed, ec);
+    if (ec) continue;
+    for (const auto& entry : it) {
+      std::error_code typeError;
+      if (entry.is_directory(typeError)) continue;
+      std::string name = entry.path().filename().string();
+      if (wanted(name) && seen.insert(name).second) names.push_back(std::move(name));
+    }
   }
   return names;
 }
@@ -47,11 +52,11 @@ std::vector<std::string> SortedCaptions(std::vector<std::string> names) {
 
 // The layouts one file of another program offers the list: (name, map) pairs. A file we cannot
 // read is still listed, by its file name, so that choosing it tells the player why it fails.
-std::vector<std::pair<std::string, std::string>> ForeignLayoutsOf(const std::string& folder,
-                                                                  const std::string& fileName) {
+std::vector<std::pair<std::string, std::string>>
+ForeignLayoutsOf(const platform::DataFolder& folder, const std::string& fileName) {
   const std::string byFileName = engine::NameFromFileName(fileName);
   if (!fileName.ends_with(engine::MapFileExtension)) return {{byFileName, ""}};
-  const engine::LayoutFileRead read = engine::ReadLayoutFile(folder + "/" + fileName);
+  const engine::LayoutFileRead read = engine::ReadLayoutFile(folder.Find(fileName));
   std::vector<std::pair<std::string, std::string>> maps;
   std::set<std::string> seen;
   for (const engine::ParsedLayout& map : read.layouts)
@@ -62,7 +67,7 @@ std::vector<std::pair<std::string, std::string>> ForeignLayoutsOf(const std::str
 
 } // namespace
 
-std::vector<std::string> ScanFileNames(const std::string& folder,
+std::vector<std::string> ScanFileNames(const platform::DataFolder& folder,
                                        std::initializer_list<std::string_view> markers) {
   return FileNamesWhere(folder, [&](const std::string& name) {
     return std::any_of(markers.begin(), markers.end(), [&](std::string_view marker) {
@@ -71,12 +76,12 @@ std::vector<std::string> ScanFileNames(const std::string& folder,
   });
 }
 
-std::vector<std::string> ScanCaptions(const std::string& folder,
+std::vector<std::string> ScanCaptions(const platform::DataFolder& folder,
                                       std::initializer_list<std::string_view> markers) {
   return SortedCaptions(ScanFileNames(folder, markers));
 }
 
-std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
+std::vector<std::string> ScanCaptionsWithExtension(const platform::DataFolder& folder,
                                                    std::string_view extension) {
   return SortedCaptions(FileNamesWhere(folder, [&](const std::string& name) {
     if (name.size() < extension.size()) return false;
@@ -86,7 +91,7 @@ std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
   }));
 }
 
-LayoutListing ScanLayouts(const std::string& folder) {
+LayoutListing ScanLayouts(const platform::DataFolder& folder) {
   LayoutListing listing;
   // Names that hold ".lay" have always been ours; "x.layout" is another program's.
   listing.captions = SortedCaptions(FileNamesWhere(folder, [](const std::string& name) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/game_state.h"
+#include "platform/program_folders.h"
 
 namespace shell {
 
@@ -14,18 +15,19 @@ bool LessIgnoringCase(const std::string& a, const std::string& b);
 
 // The captions of the files in `folder` whose names contain one of `markers` (case-sensitive,
 // so "Clouds.JPG" is not a ".jpg"): each name without its last four characters, sorted without
-// regard to case. A missing folder gives an empty list.
-std::vector<std::string> ScanCaptions(const std::string& folder,
+// regard to case. A missing folder gives an empty list. Every scan lists the player's files and
+// the shipped ones together, a file name once.
+std::vector<std::string> ScanCaptions(const platform::DataFolder& folder,
                                       std::initializer_list<std::string_view> markers);
 
 // The captions, as ScanCaptions makes them, of the files in `folder` whose names end in
 // `extension`, where '?' stands for any one character (".m?d"); case-sensitive.
-std::vector<std::string> ScanCaptionsWithExtension(const std::string& folder,
+std::vector<std::string> ScanCaptionsWithExtension(const platform::DataFolder& folder,
                                                    std::string_view extension);
 
 // The whole file names of the files in `folder` that contain one of `markers`, in the order
 // the folder lists them.
-std::vector<std::string> ScanFileNames(const std::string& folder,
+std::vector<std::string> ScanFileNames(const platform::DataFolder& folder,
                                        std::initializer_list<std::string_view> markers);
 
 // The files of a Layouts folder as the layout list takes them.
@@ -39,6 +41,6 @@ struct LayoutListing {
   // in brackets after it.
   std::vector<engine::ForeignEntry> foreign;
 };
-LayoutListing ScanLayouts(const std::string& folder);
+LayoutListing ScanLayouts(const platform::DataFolder& folder);
 
 } // namespace shell

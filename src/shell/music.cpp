@@ -23,8 +23,8 @@ bool Exists(const std::filesystem::path& path) {
 
 } // namespace
 
-std::vector<std::string> ScanMusic(const std::filesystem::path& musicFolder, bool modPlayerReady) {
-  return ScanCaptionsWithExtension(musicFolder.string(), modPlayerReady ? ".m?d" : ".mid");
+std::vector<std::string> ScanMusic(const platform::DataFolder& musicFolder, bool modPlayerReady) {
+  return ScanCaptionsWithExtension(musicFolder, modPlayerReady ? ".m?d" : ".mid");
 }
 
 int StartMidiNumber(const std::vector<std::string>& tracks, int storedMidiNumber) {
@@ -39,7 +39,7 @@ int StartMidiNumber(const std::vector<std::string>& tracks, int storedMidiNumber
 
 Music::Music(MusicState& state, engine::Options& options, engine::Generator& rng,
              platform::Audio& audio, platform::Ui& ui, MusicView& view,
-             std::filesystem::path musicFolder)
+             platform::DataFolder musicFolder)
     : state_(state), options_(options), rng_(rng), audio_(audio), ui_(ui), view_(view),
       musicFolder_(std::move(musicFolder)) {}
 
@@ -59,7 +59,7 @@ void Music::CallMusic() {
 }
 
 std::filesystem::path Music::TrackPath(int track, const char* extension) const {
-  return musicFolder_ / (state_.Tracks[track - 1] + extension);
+  return musicFolder_.Find(state_.Tracks[track - 1] + extension);
 }
 
 int Music::RandomTrack() {

@@ -7,6 +7,7 @@
 #include "engine/options.h"
 #include "engine/random.h"
 #include "platform/audio.h"
+#include "platform/program_folders.h"
 #include "platform/ui.h"
 
 namespace shell {
@@ -36,7 +37,7 @@ public:
 constexpr int RandomDrawsPerTrack = 16;
 
 // The tracks of the music folder: ".mid" files, or ".m?d" with the MOD player ready.
-std::vector<std::string> ScanMusic(const std::filesystem::path& musicFolder, bool modPlayerReady);
+std::vector<std::string> ScanMusic(const platform::DataFolder& musicFolder, bool modPlayerReady);
 
 // The track to start with: a stored number, or the track captioned "Night" when none was
 // stored (-1), limited to the list.
@@ -45,7 +46,7 @@ int StartMidiNumber(const std::vector<std::string>& tracks, int storedMidiNumber
 class Music {
 public:
   Music(MusicState& state, engine::Options& options, engine::Generator& rng, platform::Audio& audio,
-        platform::Ui& ui, MusicView& view, std::filesystem::path musicFolder);
+        platform::Ui& ui, MusicView& view, platform::DataFolder musicFolder);
 
   // Start-up, before the Music menu is built: binds the MOD player (the tracker decoder
   // present and "Enable MOD digital music player" checked) and lists the tracks. False when
@@ -80,7 +81,7 @@ private:
   platform::Audio& audio_;
   platform::Ui& ui_;
   MusicView& view_;
-  std::filesystem::path musicFolder_;
+  platform::DataFolder musicFolder_;
 };
 
 } // namespace shell

@@ -35,7 +35,7 @@ bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCap
   layouts.LayoutNames = std::move(layCaptions);
   for (const std::string& shp : shpNames) {
     layouts.LayoutNames.push_back(shp);
-    if (layouts.LayoutsFolder() + shp == layouts.LayoutPath)
+    if (layouts.LayoutFile(shp) == layouts.LayoutPath)
       CurrentLayoutNumber(state) = static_cast<int>(layouts.LayoutNames.size());
   }
   const int count = layouts.LayoutCount();
@@ -46,8 +46,10 @@ bool ChooseStartLayout(engine::GameState& state, std::vector<std::string> layCap
   if (d >= 1 && engine::FindForeignEntry(layouts, layouts.LayoutNames[d - 1])) {
     path = engine::SourceOfEntry(layouts, d).path;
   } else if (d >= 1) {
-    path = layouts.LayoutsFolder() + layouts.LayoutNames[d - 1];
-    if (platform::FileExists(path + ".lay")) path += ".lay";
+    const std::string& name = layouts.LayoutNames[d - 1];
+    path = layouts.LayoutFile(name);
+    if (const std::string lay = layouts.LayoutFile(name + ".lay"); platform::FileExists(lay))
+      path = lay;
     if (platform::FileExists(path + ".shp")) path += ".shp";
   } else {
     CurrentLayoutNumber(state) = 1;

@@ -36,7 +36,8 @@ TEST(BuiltinFiles, EveryGeneratedFileIsBuiltInAndDecodes) {
 }
 
 // A desktop without an icon theme shows our own pictures: each button names one that is built
-// in, the size of a toolbar picture, with a see-through background.
+// in, the size of a toolbar picture, with a see-through background, and its twice as dense
+// picture for a screen of twice the density.
 TEST(BuiltinFiles, EveryToolbarButtonHasItsOwnPicture) {
   for (const shell::ToolbarButton& b : shell::ToolbarButtons()) {
     SCOPED_TRACE(std::string(b.caption));
@@ -53,6 +54,13 @@ TEST(BuiltinFiles, EveryToolbarButtonHasItsOwnPicture) {
       EXPECT_EQ(image.size(), QSize(24, 24));
       EXPECT_TRUE(image.hasAlphaChannel());
       EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+      std::string dense(picture);
+      dense.insert(dense.size() - 4, "@2x"); // the name Qt looks for beside the picture
+      const std::string denseBytes = platform::qt::ReadBuiltin(dense);
+      EXPECT_EQ(QImage::fromData(reinterpret_cast<const uchar*>(denseBytes.data()),
+                                 static_cast<int>(denseBytes.size()))
+                    .size(),
+                QSize(48, 48));
     }
   }
 }

@@ -27,7 +27,7 @@ protected:
   }
   static engine::LayoutState Layouts(const testing_support::TempFolder& tmp) {
     engine::LayoutState layouts;
-    layouts.ProgramDir = tmp.path().string() + "/";
+    layouts.Folders = tmp.path().string() + "/";
     for (const char* name : {"Gamma", "alpha", "Beta", "Delta", "Eta", "Zeta", "Epsilon"}) {
       tmp.Write("Layouts/" + std::string(name) + ".lay",
                 testing_support::ReadText(testing_support::TestLayout("eight.lay")));

@@ -38,11 +38,19 @@ TEST(BoardFitTest, FillsSmoothlyBelowTwiceAndByWholeFactorsFromThere) {
     int widgetW, widgetH;
     double scale;
     int left, top;
-  } cases[] = {
-      {704, 468, 1.0, 0, 0},  {1000, 500, 500.0 / 468, 124, 0}, {1249, 880, 1249.0 / 704, 0, 25},
-      {1408, 936, 2.0, 0, 0}, {1500, 1000, 2.0, 46, 32},        {352, 468, 0.5, 0, 117}};
+    double pixelRatio = 1.0;
+  } cases[] = {{704, 468, 1.0, 0, 0},
+               {1000, 500, 500.0 / 468, 124, 0},
+               {1249, 880, 1249.0 / 704, 0, 25},
+               {1408, 936, 2.0, 0, 0},
+               {1500, 1000, 2.0, 46, 32},
+               {352, 468, 0.5, 0, 117},
+               // Twice the density: whole screen pixels from the natural size on.
+               {880, 585, 1.0, 88, 58, 2.0},
+               {1056, 702, 1.5, 0, 0, 2.0},
+               {600, 468, 600.0 / 704, 0, 34, 2.0}};
   for (const Case& c : cases) {
-    const BoardFit fit = FitBoard(704, 468, c.widgetW, c.widgetH);
+    const BoardFit fit = FitBoard(704, 468, c.widgetW, c.widgetH, c.pixelRatio);
     EXPECT_DOUBLE_EQ(fit.scale, c.scale) << c.widgetW << "x" << c.widgetH;
     EXPECT_EQ(fit.left, c.left) << c.widgetW << "x" << c.widgetH;
     EXPECT_EQ(fit.top, c.top) << c.widgetW << "x" << c.widgetH;

@@ -28,7 +28,7 @@ struct Scene {
   std::unique_ptr<GameState> state = std::make_unique<GameState>();
   testing_support::RecordingServices services{*state};
 
-  Scene() { state->layouts.ProgramDir = tmp.path().string() + "/"; }
+  Scene() { state->layouts.Folders = tmp.path().string() + "/"; }
   std::string Folder() const { return state->layouts.LayoutsFolder(); }
   std::string Put(const std::string& name, const std::string& bytes) const {
     return tmp.Write("Layouts/" + name, bytes);
@@ -399,10 +399,29 @@ TEST(SaveLayout, ALayoutFromAnotherFormatIsSavedUnderANewName) {
   }
 }
 
+// Installed, the shipped layouts are not the player's to change: the edit of one is saved as the
+// player's own, which is read in its place from then on.
+TEST(SaveLayout, AShippedLayoutIsSavedAsThePlayersOwn) {
+  Scene s;
+  auto& l = s.state->layouts;
+  l.Folders.shipped = s.tmp.path().string() + "/share/";
+  l.Folders.player = l.Folders.config = s.tmp.path().string() + "/home/";
+  fs::create_directories(s.Folder());
+  const std::string shipped = s.tmp.Write("share/Layouts/Castle.lay", "shipped");
+  l.LayoutNames = {"Castle"};
+  l.LayoutCells = Scene::Cells(TestLayout("four.lay"));
+  l.LayoutPath = shipped;
+  ASSERT_TRUE(engine::SaveLayout(*s.state, s.services));
+  EXPECT_EQ(l.LayoutPath, s.Folder() + "Castle.lay");
+  EXPECT_EQ(l.LayoutFile("Castle.lay"), l.LayoutPath);
+  EXPECT_EQ(ReadText(shipped), "shipped");
+  EXPECT_EQ(l.LayoutNames, std::vector<std::string>{"Castle"});
+}
+
 // A folder such as "my.layouts/" must not keep "Fort" from getting its extension.
 TEST(SaveLayout, ExtensionIsJudgedByTheFileNameOnly) {
   Scene s;
-  s.state->layouts.ProgramDir = s.tmp.path().string() + "/my.layouts/";
+  s.state->layouts.Folders = s.tmp.path().string() + "/my.layouts/";
   fs::create_directories(s.Folder());
   s.state->layouts.LayoutCells = Scene::Cells(TestLayout("four.lay"));
   s.state->layouts.LayoutPath = s.Folder() + "Fort";

@@ -22,7 +22,7 @@ class LayoutChooserTest : public ::testing::Test {
 protected:
   LayoutChooserTest() {
     auto& l = layouts_;
-    l.ProgramDir = tmp_.path().string() + "/";
+    l.Folders = tmp_.path().string() + "/";
     tmp_.Write("Layouts/Eight.lay", ReadText(TestLayout("eight.lay")));
     tmp_.Write("Layouts/old.lay", "Other 1.0\r\nOld\r\n" + std::string(3400, '1') + "\r\n");
     tmp_.Write("Layouts/shape.shp", ReadText(TestLayout("shape.shp")));
@@ -34,7 +34,9 @@ protected:
   records::LayoutChooser Open() {
     return records::LayoutChooser(layouts_, {"Traditional"}, Green, Minus, previewBack_, ui_);
   }
-  std::string FavouritesFile() const { return layouts_.ProgramDir + records::FavouritesFileName; }
+  std::string FavouritesFile() const {
+    return layouts_.Folders.player + records::FavouritesFileName;
+  }
 
   testing_support::TempFolder tmp_;
   engine::LayoutState layouts_;
@@ -120,7 +122,7 @@ TEST_F(LayoutChooserTest, AFavouritesFileItCannotReadOrWriteIsReportedAndLeftAlo
   EXPECT_EQ(unreadable.SaveFavourites(), (Names{"Bridge & Tower", "Traditional"}));
   EXPECT_EQ(ReadText(FavouritesFile()), junk);
 
-  layouts_.ProgramDir += "absent/";
+  layouts_.Folders = layouts_.Folders.player + "absent/";
   records::LayoutChooser unwritable = Open();
   unwritable.SaveFavourites();
   ASSERT_EQ(ui_.messages.size(), 2u);

@@ -76,7 +76,7 @@ TEST(SolidBackground, PaintsBandsAndTheGradientEndsInBlack) {
 
 struct BackgroundsFixture : testing::Test {
   BackgroundsFixture() : services(state), backgrounds(state, services, pictures) {
-    state.layouts.ProgramDir = tmp.path().string() + "/";
+    state.layouts.Folders = tmp.path().string() + "/";
     backgrounds.menu.captions = {"Clouds", "Sea"};
   }
   testing_support::ScriptedUi& ui() { return services.scriptedUi(); }

@@ -29,7 +29,7 @@ public:
 
 struct TilesetsFixture : testing::Test {
   TilesetsFixture() : services(state), tilesets(state, services, pictures) {
-    state.layouts.ProgramDir = tmp.path().string() + "/";
+    state.layouts.Folders = tmp.path().string() + "/";
     fs::create_directory(tmp.path() / "Tilesets");
     tilesets.menu.captions = {"Green", "Ivory"};
     tilesets.painter = &painter;

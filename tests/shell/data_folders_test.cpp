@@ -20,7 +20,21 @@ TEST(DataFoldersTest, CaptionsAreSortedWithoutRegardToCase) {
 }
 
 TEST(DataFoldersTest, MissingFolderGivesAnEmptyList) {
-  EXPECT_TRUE(shell::ScanCaptions("/nonexistent/pelmar/folder", {".bmp"}).empty());
+  EXPECT_TRUE(shell::ScanCaptions(std::string("/nonexistent/pelmar/folder"), {".bmp"}).empty());
+}
+
+// Installed, the menus list the player's files with the shipped ones; a name the player has is
+// read from the player's folder, whatever its extension.
+TEST(DataFoldersTest, PlayersFilesAreListedWithTheShippedOnesAndWin) {
+  TempFolder own, shipped;
+  for (const char* name : {"Arena.lay", "Mine.lay", "Clouds.bmp"}) own.Write(name, "own");
+  for (const char* name : {"Arena.lay", "Castle.lay", "Clouds.jpg"}) shipped.Write(name, "x");
+  const platform::DataFolder folder(own.path().string(), shipped.path().string());
+  EXPECT_EQ(shell::ScanCaptions(folder, {".lay"}), (Names{"Arena", "Castle", "Mine"}));
+  EXPECT_EQ(folder.Find("Arena.lay"), (own.path() / "Arena.lay").string());
+  EXPECT_EQ(folder.Find("Castle.lay"), (shipped.path() / "Castle.lay").string());
+  EXPECT_EQ(folder.FindFirst({"Clouds.jpg", "Clouds.bmp"}), (own.path() / "Clouds.bmp").string());
+  EXPECT_EQ(folder.FindFirst({"Gone.jpg"}), "");
 }
 
 // Other programs' files are listed like ours: one entry per map, sorted in among the ".lay"

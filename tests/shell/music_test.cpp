@@ -49,7 +49,7 @@ protected:
   FakeAudio audio;
   ScriptedUi ui;
   RecordingView view;
-  shell::Music music{state, options, rng, audio, ui, view, musicFolder()};
+  shell::Music music{state, options, rng, audio, ui, view, musicFolder().string()};
 };
 
 TEST_F(MusicTest, FolderScanListsMidiOrAlsoModWithThePlayerReady) {
@@ -63,7 +63,7 @@ TEST_F(MusicTest, FolderScanListsMidiOrAlsoModWithThePlayerReady) {
       {true, {"aria", "Beat", "Dance", "Night"}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(shell::ScanMusic(musicFolder(), c.playerReady), c.tracks) << c.playerReady;
+    EXPECT_EQ(shell::ScanMusic(musicFolder().string(), c.playerReady), c.tracks) << c.playerReady;
 }
 
 TEST(MusicStartTest, StoredTrackOrNightLimitedToTheList) {
@@ -301,7 +301,7 @@ TEST_F(MusicTest, EnableModChangesOnlyTheSettingAndSaysSo) {
 TEST_F(MusicTest, WithoutASoundDeviceEveryCommandKeepsItsState) {
   Files({"A.mid", "B.mid"});
   platform::SilentAudio silent;
-  shell::Music quiet{state, options, rng, silent, ui, view, musicFolder()};
+  shell::Music quiet{state, options, rng, silent, ui, view, musicFolder().string()};
   quiet.Discover(2);
   quiet.CallMusic();
   EXPECT_TRUE(silent.MusicPlaying());

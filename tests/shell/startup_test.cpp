@@ -33,7 +33,7 @@ TEST(StartupTest, ChoosesTheStartLayout) {
   };
   for (const StartLayoutCase& c : cases) {
     engine::GameState state;
-    state.layouts.ProgramDir = tmp.path().string() + "/";
+    state.layouts.Folders = tmp.path().string() + "/";
     state.layouts.LayoutIndex = c.layoutIndex;
     state.LastBoard = c.lastBoard;
     ASSERT_TRUE(shell::ChooseStartLayout(state, lay, shp)) << c.label;
@@ -49,7 +49,7 @@ TEST(StartupTest, AGoneLayoutFileFallsBackToTheFirstAndNoLayoutStopsStartUp) {
   testing_support::TempFolder tmp;
   tmp.Write("Layouts/Ring.shp", "x");
   engine::GameState state;
-  state.layouts.ProgramDir = tmp.path().string() + "/";
+  state.layouts.Folders = tmp.path().string() + "/";
   state.layouts.LayoutIndex = 1;
   // "Gone" is listed but its file has vanished; the first entry is a ".shp" that keeps its name.
   ASSERT_TRUE(shell::ChooseStartLayout(state, {}, {"Ring.shp", "Gone.shp"}));
@@ -68,7 +68,7 @@ TEST(StartupTest, AnEntryOfAnotherProgramsFileStartsOnThatFile) {
   // Entry 2 is a map; entry 3, "Wall", has no file, so the first entry, a map too, stands in.
   for (auto [index, checked] : {std::pair{2, 2}, std::pair{3, 1}}) {
     engine::GameState state;
-    state.layouts.ProgramDir = tmp.path().string() + "/";
+    state.layouts.Folders = tmp.path().string() + "/";
     state.layouts.LayoutIndex = index;
     ASSERT_TRUE(shell::ChooseStartLayout(state, {"Bridge", "Plain", "Wall"}, {}, foreign));
     EXPECT_EQ(state.layouts.ForeignLayouts, foreign);

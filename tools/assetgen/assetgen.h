@@ -21,6 +21,7 @@ void MakePictures(const fs::path& out);                          // builtin/*: p
 void MakeMusic(const fs::path& assets, const fs::path& out);     // Musics/*.mid
 void MakeSounds(const fs::path& out);                            // builtin/*.wav
 void CopyHelpDocuments(const fs::path& assets, const fs::path& out); // *.rtf beside the binary
+void MakeProgramIcon(const fs::path& out); // icons/hicolor/*/apps/pelmar.*, builtin/icon.png
 
 // One page with every picture, tileset, background and layout, for a person to review.
 void DrawContactSheet(const fs::path& out, const fs::path& sheetPng);

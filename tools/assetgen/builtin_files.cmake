@@ -25,6 +25,7 @@ set(PELMAR_BUILTIN_FILES
   hof_welcome_content.bmp
   hof_welcome_delighted.bmp
   hof_welcome_worried.bmp
+  icon.png
   logo1.bmp
   logo2.bmp
   logo3.bmp
@@ -60,17 +61,29 @@ set(PELMAR_BUILTIN_FILES
   small_tile6.bmp
   splash.bmp
   tool_about.png
+  tool_about@2x.png
   tool_back.png
+  tool_back@2x.png
   tool_exit.png
+  tool_exit@2x.png
   tool_hall.png
+  tool_hall@2x.png
   tool_help.png
+  tool_help@2x.png
   tool_hint.png
+  tool_hint@2x.png
   tool_layout.png
+  tool_layout@2x.png
   tool_music.png
+  tool_music@2x.png
   tool_new.png
+  tool_new@2x.png
   tool_pause.png
+  tool_pause@2x.png
   tool_play.png
+  tool_play@2x.png
   tool_shuffle.png
+  tool_shuffle@2x.png
   violet.jpg
 )
 list(TRANSFORM PELMAR_BUILTIN_FILES PREPEND ${CMAKE_BINARY_DIR}/builtin/)

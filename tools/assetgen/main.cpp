@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     assetgen::MakeMusic(assets, out);
     assetgen::MakeSounds(out);
     assetgen::CopyHelpDocuments(assets, out);
+    assetgen::MakeProgramIcon(out);
   }
   if (!sheet.empty()) assetgen::DrawContactSheet(out, sheet);
   return 0;

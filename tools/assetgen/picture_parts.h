@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRectF>
 
+#include <string>
 #include <vector>
 
 class QPainter;
@@ -59,9 +60,10 @@ std::vector<MascotFile> MascotPictures();
 
 // The toolbar's fallback pictures: 24x24 with alpha, one per button look.
 struct ToolbarIcon {
-  const char* file;
+  std::string file;
   QImage image;
 };
+// Each picture at its size and, as "NAME@2x.png", at twice it for screens of twice the density.
 std::vector<ToolbarIcon> ToolbarIcons();
 
 } // namespace assetgen::pics

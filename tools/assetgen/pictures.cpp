@@ -39,6 +39,8 @@
 // hand_pressed.png           32x32    alpha        pressed hand cursor, hot spot (13, 1)
 // tool_*.png                 24x24    alpha        toolbar pictures when the desktop has no
 //                                                  icon theme; also the menus' glyphs
+// tool_*@2x.png              48x48    alpha        the same for screens of twice the density
+// icon.png                   256x256  alpha        the window's icon (program_icon.cpp)
 //
 // A new picture is one row here and one entry in the tables below; its painter goes beside
 // its kin (panels.cpp, small_tiles.cpp, game_scenes.cpp, mascot.cpp).

@@ -260,14 +260,18 @@ const IconPainter Icons[] = {
 
 std::vector<ToolbarIcon> ToolbarIcons() {
   std::vector<ToolbarIcon> icons;
-  for (const IconPainter& icon : Icons) {
-    QImage image = art::Canvas(IconSize, IconSize);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    icon.paint(p);
-    p.end();
-    icons.push_back({icon.file, image});
-  }
+  for (const IconPainter& icon : Icons)
+    for (int density : {1, 2}) {
+      QImage image = art::Canvas(IconSize * density, IconSize * density);
+      QPainter p(&image);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.scale(density, density);
+      icon.paint(p);
+      p.end();
+      std::string file = icon.file;
+      if (density == 2) file.insert(file.size() - 4, "@2x"); // Qt's name for the denser picture
+      icons.push_back({file, image});
+    }
   return icons;
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/qt/application.h"
 #include "platform/qt/builtin_files.h"
+#include "platform/qt/close_requests.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/short_date.h"
 #include "platform/qt/splash_window.h"
@@ -13,6 +14,9 @@ namespace platform::qt {
 struct Application::Impl {
   Impl(int& argc, char** argv, const std::string& title) : app(argc, argv) {
     QApplication::setApplicationName(QString::fromStdString(title));
+    // The desktop matches the window to the menu entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(PELMAR_APP_ID);
+    QApplication::setWindowIcon(QIcon(":/builtin/icon.png"));
     // Without a desktop the icon theme is empty or bare; the toolbar's freedesktop names resolve
     // in the theme that Debian installs.
     QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
@@ -21,6 +25,7 @@ struct Application::Impl {
   QApplication app;
   QtTextPainter painter;
   SystemClock clock;
+  std::unique_ptr<CloseRequests> closeRequests;
 };
 
 Application::Application(int& argc, char** argv, const std::string& title)
@@ -33,7 +38,10 @@ std::string Application::ProgramFolder() const {
 }
 
 std::unique_ptr<WindowPort> Application::CreateMainWindow(WindowEvents& events) {
-  return std::make_unique<MainWindow>(events);
+  auto window = std::make_unique<MainWindow>(events);
+  impl_->closeRequests.reset();
+  impl_->closeRequests = std::make_unique<CloseRequests>(*window);
+  return window;
 }
 
 std::unique_ptr<SplashPort> Application::CreateSplash() {

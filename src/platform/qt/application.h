@@ -19,6 +19,8 @@ public:
 
   // The folder of the program file, with a trailing '/'.
   std::string ProgramFolder() const;
+  // The main window; the signals that end a program and the end of the desktop session close it
+  // as its close box does.
   std::unique_ptr<WindowPort> CreateMainWindow(WindowEvents& events);
   // Shown at once, centred on the screen.
   std::unique_ptr<SplashPort> CreateSplash();

@@ -3,7 +3,8 @@
 namespace platform::qt {
 
 // Where the board picture stands in a widget: scaled to fit keeping its aspect ratio (by a
-// whole factor from twice the size on, so that pixels stay sharp; smoothly below) and centred.
+// whole factor of screen pixels from twice the size on, so that pixels stay sharp; smoothly
+// below) and centred. Sizes are in the widget's own units, `pixelRatio` screen pixels each.
 struct BoardFit {
   double scale = 1.0;
   int left = 0, top = 0, width = 0, height = 0;
@@ -17,6 +18,7 @@ struct BoardFit {
   double WidgetY(int boardY) const { return top + (boardY + 0.5) * scale; }
 };
 
-BoardFit FitBoard(int boardWidth, int boardHeight, int widgetWidth, int widgetHeight);
+BoardFit FitBoard(int boardWidth, int boardHeight, int widgetWidth, int widgetHeight,
+                  double pixelRatio = 1.0);
 
 } // namespace platform::qt

@@ -104,7 +104,7 @@ QSize BoardWidget::SceneSize() const {
 BoardFit BoardWidget::Fit() const {
   // The board and the panel scale as one picture; the fit describes the board's part of it.
   const QSize scene = SceneSize();
-  BoardFit fit = FitBoard(scene.width(), scene.height(), width(), height());
+  BoardFit fit = FitBoard(scene.width(), scene.height(), width(), height(), devicePixelRatioF());
   const QSize board = picture_.isNull() ? QSize(704, 468) : picture_.size();
   fit.width = static_cast<int>(std::lround(board.width() * fit.scale));
   fit.height = static_cast<int>(std::lround(board.height() * fit.scale));
@@ -154,7 +154,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (picture_.isNull()) return painter.fillRect(event->rect(), Qt::black);
   const BoardFit fit = Fit();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, fit.scale != std::floor(fit.scale));
+  const double onScreen = fit.scale * devicePixelRatioF();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, onScreen != std::floor(onScreen));
   painter.drawImage(QRect(fit.left, fit.top, fit.width, fit.height), picture_);
   if (panelShown_ && !panel_.isNull()) painter.drawImage(SidePanelRect(), panel_);
   if (const QRegion surround = Surround().intersected(event->rect()); !surround.isEmpty())

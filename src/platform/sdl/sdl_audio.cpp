@@ -20,6 +20,9 @@ constexpr int BufferFrames = 512;
 constexpr int EffectChannel = 0;
 
 bool StartDevice() {
+  // SDL would take SIGINT and SIGTERM for a quit event that nobody reads; the window closes on
+  // them instead.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
     if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, 2, BufferFrames) == 0) return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
