@@ -427,7 +427,7 @@ TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
 
 TEST(MissingDataTest, NoGameStartsOnALayoutThatCouldNotBeRead) {
   testing_support::ProgramFolder folder;
-  folder.Folder().Write("Layouts/Traditional.lay", std::string("\x13\x88 not a layout\x01", 18));
+  folder.Folder().Write("Layouts/Traditional.lay", std::string("\x13\x88 not a layout\x01", 16));
   testing_support::FakeAudio audio;
   testing_support::TestDesktop desktop;
   TPelmar pelmar(folder.Path(), audio, desktop);
