@@ -44,7 +44,7 @@ LayoutChooser::LayoutChooser(const engine::LayoutState& layouts,
     LayoutListClick(0);
 }
 
-const LayoutChooser::LayoutPreview& LayoutChooser::PreviewOf(int item) {
+const LayoutPreview& LayoutChooser::PreviewOf(int item) {
   std::optional<LayoutPreview>& cached = previews_[item];
   if (cached) return *cached;
   LayoutPreview& preview = cached.emplace();

@@ -18,6 +18,14 @@ struct ChooserOutcome {
   friend bool operator==(const ChooserOutcome&, const ChooserOutcome&) = default;
 };
 
+// A layout's preview as the chooser keeps it once read. Outside the chooser's class, where every
+// compiler sees it whole before the chooser's cache of them needs its constructor.
+struct LayoutPreview {
+  bool shown = false;
+  engine::LayoutGrid cells;
+  platform::LayoutPreviewLabels labels;
+};
+
 // "Choose a new layout...": the layout list sorted without regard to case, a preview of the
 // selected layout, and the favourites of Favelay.ini, read when the chooser opens.
 class LayoutChooser final : public platform::LayoutChooserModel {
@@ -55,11 +63,6 @@ public:
 
 private:
   // What a layout file gave: its cells and labels, or the reason it shows nothing.
-  struct LayoutPreview {
-    bool shown = false;
-    engine::LayoutGrid cells;
-    platform::LayoutPreviewLabels labels;
-  };
   const LayoutPreview& PreviewOf(int item);
   bool Choose(ChooserOutcome::Action action);
 
