@@ -3,6 +3,7 @@
 #include "engine/shuffle.h"
 #include "games/rivers/river_path.h"
 #include "games/rivers/rivers_count.h"
+#include "play/pair_hint.h"
 
 namespace rivers {
 
@@ -12,7 +13,6 @@ using play::Sound;
 
 namespace {
 
-constexpr int HintPenaltySeconds = 40;
 constexpr int ShufflePenaltySeconds = 40;
 
 int Toward(int from, int to) {
@@ -127,22 +127,7 @@ void ChoisitPai(GameState& state, Host& host, int X, int Y) {
 }
 
 void Hint(GameState& state, Host& host) {
-  Board& b = state.board;
-  if (b.MovesLeft == 0) return;
-  b.HintA = 0;
-  b.HintB = 0;
-  host.CountMoves();
-  if (b.FreeCount <= 1 || b.MovesLeft == 0) return;
-  // Every move number gets one try: a count that promised a move the walk cannot find would
-  // otherwise keep the hint looking for ever.
-  for (int tries = 0; tries < b.MovesLeft; ++tries) {
-    b.HintIndex = b.HintIndex % b.MovesLeft + 1;
-    if (MarkMove(b, b.HintIndex)) {
-      state.scoring.PenaltySeconds += HintPenaltySeconds;
-      host.FullRedraw();
-      return;
-    }
-  }
+  play::NextHint(state, host, MarkMove);
 }
 
 void Shuffle1Click(GameState& state, Host& host) {

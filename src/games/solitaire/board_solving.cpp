@@ -1,14 +1,13 @@
 #include "games/solitaire/board_solving.h"
 
 #include "games/solitaire/solitaire_play.h"
+#include "play/pair_hint.h"
 
 namespace solitaire {
 
 namespace {
 
 using engine::SolveStatus;
-
-constexpr int AnswerPenaltySeconds = 40; // as much as a hint
 
 // One call of Background searches for less than a display frame...
 constexpr std::uint64_t SliceNodes = 2000;
@@ -116,7 +115,7 @@ void BoardSolving::Finish(SolveStatus status) {
     return;
   }
   const bool answered = stage_ == Stage::FromItsStart || status != SolveStatus::Unknown;
-  if (task_ == Task::Answer && answered) state_.scoring.PenaltySeconds += AnswerPenaltySeconds;
+  if (task_ == Task::Answer && answered) state_.scoring.PenaltySeconds += play::HintPenaltySeconds;
   task_ = Task::None;
   switch (status) {
   case SolveStatus::Winnable:

@@ -5,6 +5,7 @@
 #include "engine/free_rule.h"
 #include "engine/shuffle.h"
 #include "games/solitaire/two_players.h"
+#include "play/pair_hint.h"
 
 namespace solitaire {
 
@@ -12,8 +13,6 @@ using namespace engine;
 using play::Sound;
 
 namespace {
-
-constexpr int HintPenaltySeconds = 40;
 
 // Removed tiles slide along the top layer to the nearer edge column: from x 1..16 to the left,
 // from 17..33 to the right.
@@ -204,22 +203,7 @@ void Back(GameState& state, Host& host) {
 }
 
 void Hint(GameState& state, Host& host) {
-  Board& b = state.board;
-  if (b.MovesLeft == 0) return;
-  b.HintA = 0;
-  b.HintB = 0;
-  host.CountMoves();
-  if (b.FreeCount <= 1 || b.MovesLeft == 0) return;
-  // Every move number gets one try: should the count promise a move that the walk cannot find,
-  // the hint gives up instead of searching for ever.
-  for (int tries = 0; tries < b.MovesLeft; ++tries) {
-    b.HintIndex = b.HintIndex % b.MovesLeft + 1;
-    if (MarkMove(b, b.HintIndex)) {
-      state.scoring.PenaltySeconds += HintPenaltySeconds;
-      host.FullRedraw();
-      return;
-    }
-  }
+  play::NextHint(state, host, MarkMove);
 }
 
 void Shuffle1Click(GameState& state, Host& host) {
