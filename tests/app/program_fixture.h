@@ -64,6 +64,15 @@ protected:
   testing_support::FakeWindow window_{pelmar_};
 };
 
+// The program on a fake window, for tests that prepare its folders first; not yet started.
+struct Program {
+  explicit Program(platform::ProgramFolders folders) : pelmar(std::move(folders), audio, desktop) {}
+  testing_support::FakeAudio audio;
+  testing_support::TestDesktop desktop;
+  TPelmar pelmar;
+  testing_support::FakeWindow window{pelmar};
+};
+
 // The first two pairs of matching free tiles of the last count, none sharing a tile.
 std::vector<std::pair<int, int>> FreePairs(const engine::Board& b);
 

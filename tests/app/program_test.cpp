@@ -408,10 +408,8 @@ TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
     fs::resize_file(path, platform::IniFile::MaxFileBytes + 1);
     files.emplace_back(path, testing_support::ReadText(path));
   }
-  testing_support::FakeAudio audio;
-  testing_support::TestDesktop desktop;
-  TPelmar pelmar(folder.Path(), audio, desktop);
-  testing_support::FakeWindow window(pelmar);
+  Program program(folder.Path());
+  auto& [audio, desktop, pelmar, window] = program;
   ASSERT_TRUE(pelmar.Init(window));
   pelmar.ShowMainWindow();
   window.Close();
@@ -428,10 +426,8 @@ TEST(UnreadableFilesTest, AreReportedOnceAndLeftAsTheyWereAtClose) {
 TEST(MissingDataTest, NoGameStartsOnALayoutThatCouldNotBeRead) {
   testing_support::ProgramFolder folder;
   folder.Folder().Write("Layouts/Traditional.lay", std::string("\x13\x88 not a layout\x01", 16));
-  testing_support::FakeAudio audio;
-  testing_support::TestDesktop desktop;
-  TPelmar pelmar(folder.Path(), audio, desktop);
-  testing_support::FakeWindow window(pelmar);
+  Program program(folder.Path());
+  auto& [audio, desktop, pelmar, window] = program;
   ASSERT_TRUE(pelmar.Init(window));
   pelmar.ShowMainWindow();
   const std::size_t refused = window.scriptedUi.messages.size();
@@ -455,10 +451,8 @@ TEST(StartUpTest, TheSplashTellsEachStepInItsOrder) {
     bool closed = false;
   } splash;
   testing_support::ProgramFolder folder;
-  testing_support::FakeAudio audio;
-  testing_support::TestDesktop desktop;
-  TPelmar pelmar(folder.Path(), audio, desktop);
-  testing_support::FakeWindow window(pelmar);
+  Program program(folder.Path());
+  auto& [audio, desktop, pelmar, window] = program;
   pelmar.SetSplash(&splash);
   ASSERT_TRUE(pelmar.Init(window));
   pelmar.ShowMainWindow();
@@ -476,10 +470,8 @@ TEST(StartUpTest, TheSplashTellsEachStepInItsOrder) {
 TEST(MissingDataTest, AnEmptyFolderIsReportedOnlyWhenTheStoredChoiceNeedsIt) {
   testing_support::ProgramFolder folder;
   {
-    testing_support::FakeAudio audio;
-    testing_support::TestDesktop desktop;
-    TPelmar pelmar(folder.Path(), audio, desktop);
-    testing_support::FakeWindow window(pelmar);
+    Program program(folder.Path());
+    auto& [audio, desktop, pelmar, window] = program;
     ASSERT_TRUE(pelmar.Init(window));
     pelmar.ShowMainWindow();
     window.scriptedUi.colours.push_back(0x204060);
@@ -487,20 +479,16 @@ TEST(MissingDataTest, AnEmptyFolderIsReportedOnlyWhenTheStoredChoiceNeedsIt) {
     window.Close();
   }
   fs::remove_all(folder.Folder().path() / "Backgrounds");
-  testing_support::FakeAudio audio;
-  testing_support::TestDesktop desktop;
-  TPelmar pelmar(folder.Path(), audio, desktop);
-  testing_support::FakeWindow window(pelmar);
+  Program program(folder.Path());
+  auto& [audio, desktop, pelmar, window] = program;
   ASSERT_TRUE(pelmar.Init(window));
   EXPECT_TRUE(window.scriptedUi.messages.empty()) << window.scriptedUi.messages[0];
 }
 
 TEST(MissingDataTest, MissingPicturesAreReportedAndTheGameStillRuns) {
   testing_support::ProgramFolder folder({"Layouts", "Musics"});
-  testing_support::FakeAudio audio;
-  testing_support::TestDesktop desktop;
-  TPelmar pelmar(folder.Path(), audio, desktop);
-  testing_support::FakeWindow window(pelmar);
+  Program program(folder.Path());
+  auto& [audio, desktop, pelmar, window] = program;
   ASSERT_TRUE(pelmar.Init(window));
   const std::vector<std::string>& messages = window.scriptedUi.messages;
   ASSERT_EQ(messages.size(), 2u);
@@ -523,10 +511,8 @@ TEST(MissingDataTest, AnEmptyMusicOrLayoutFolderStopsTheStartNamingIt) {
   for (const Case& c : cases) {
     testing_support::ProgramFolder folder(c.copied);
     fs::create_directories(folder.Folder().path() / "Layouts");
-    testing_support::FakeAudio audio;
-    testing_support::TestDesktop desktop;
-    TPelmar pelmar(folder.Path(), audio, desktop);
-    testing_support::FakeWindow window(pelmar);
+    Program program(folder.Path());
+    auto& [audio, desktop, pelmar, window] = program;
     EXPECT_FALSE(pelmar.Init(window));
     ASSERT_EQ(window.scriptedUi.messages.size(), 1u);
     std::string expected = c.message;
