@@ -11,7 +11,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/sdl/sdl_audio.h"
+#include "sdl/sdl_audio.h"
 
 namespace {
 
@@ -24,13 +24,13 @@ std::string ReadFile(const std::string& path) {
   return bytes.str();
 }
 
-std::unique_ptr<platform::sdl::SdlAudio> OpenDummy(const char* soundFont) {
+std::unique_ptr<sdl::SdlAudio> OpenDummy(const char* soundFont) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   if (soundFont)
     setenv("SDL_SOUNDFONTS", soundFont, 1);
   else
     unsetenv("SDL_SOUNDFONTS");
-  return platform::sdl::SdlAudio::Open();
+  return sdl::SdlAudio::Open();
 }
 
 double ProcessCpuSeconds() {

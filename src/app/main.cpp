@@ -6,14 +6,14 @@
 #include "platform/deferred_audio.h"
 #include "platform/files.h"
 #include "platform/program_folders.h"
-#include "platform/qt/application.h"
+#include "qt/application.h"
 #include "shell/settings.h"
 
 int main(int argc, char** argv) {
   // Answered before the window system is asked for anything: they work without a display.
   if (const auto status = app::AnswerCommandLine({argv + 1, argv + argc}, std::cout))
     return *status;
-  platform::qt::Application application(argc, argv, std::string(shell::ApplicationTitle));
+  qt::Application application(argc, argv, std::string(shell::ApplicationTitle));
   if (argc > 1) { // what the window system did not take
     std::cerr << "pelmar: unknown argument \"" << argv[1] << "\" (pelmar --help lists them)\n";
     return 2;

@@ -5,7 +5,7 @@
 
 #include "platform/bmp_reader.h"
 #include "platform/jpeg_reader.h"
-#include "platform/qt/builtin_files.h"
+#include "qt/builtin_files.h"
 #include "shell/commands.h"
 #include "support/test_platform.h"
 
@@ -20,7 +20,7 @@ TEST(BuiltinFiles, EveryGeneratedFileIsBuiltInAndDecodes) {
   for (const auto& entry : fs::directory_iterator(fs::path(PELMAR_BUILD_DIR) / "builtin")) {
     const std::string name = entry.path().filename().string();
     SCOPED_TRACE(name);
-    const std::string bytes = platform::qt::ReadBuiltin(name);
+    const std::string bytes = qt::ReadBuiltin(name);
     ASSERT_FALSE(bytes.empty()) << "not built into the program";
     EXPECT_TRUE(bytes == testing_support::ReadText(entry.path()));
     const std::string ext = entry.path().extension().string();
@@ -32,7 +32,7 @@ TEST(BuiltinFiles, EveryGeneratedFileIsBuiltInAndDecodes) {
     ++checked;
   }
   EXPECT_GT(checked, 50);
-  EXPECT_TRUE(platform::qt::ReadBuiltin("no such picture.bmp").empty());
+  EXPECT_TRUE(qt::ReadBuiltin("no such picture.bmp").empty());
 }
 
 // A desktop without an icon theme shows our own pictures: each button names one that is built
@@ -46,7 +46,7 @@ TEST(BuiltinFiles, EveryToolbarButtonHasItsOwnPicture) {
     for (std::string_view picture : pictures) {
       SCOPED_TRACE(std::string(picture));
       ASSERT_FALSE(picture.empty());
-      const std::string bytes = platform::qt::ReadBuiltin(std::string(picture));
+      const std::string bytes = qt::ReadBuiltin(std::string(picture));
       ASSERT_FALSE(bytes.empty()) << "not among the built-in files";
       const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
                                             static_cast<int>(bytes.size()));
@@ -56,7 +56,7 @@ TEST(BuiltinFiles, EveryToolbarButtonHasItsOwnPicture) {
       EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
       std::string dense(picture);
       dense.insert(dense.size() - 4, "@2x"); // the name Qt looks for beside the picture
-      const std::string denseBytes = platform::qt::ReadBuiltin(dense);
+      const std::string denseBytes = qt::ReadBuiltin(dense);
       EXPECT_EQ(QImage::fromData(reinterpret_cast<const uchar*>(denseBytes.data()),
                                  static_cast<int>(denseBytes.size()))
                     .size(),

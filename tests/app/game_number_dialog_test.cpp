@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/qt/game_number_dialog.h"
+#include "qt/game_number_dialog.h"
 #include "records/game_number.h"
 #include "window_fixture.h"
 
 namespace {
 
-using platform::qt::TRandomWindow;
+using qt::TRandomWindow;
 using window_testing::WindowTest;
 
 // The dialog driven by the model, as the application object drives it.

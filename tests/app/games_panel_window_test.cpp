@@ -9,12 +9,12 @@
 
 #include "games/hashira/hashira_game.h"
 #include "platform/jpeg_reader.h"
-#include "platform/qt/builtin_files.h"
+#include "qt/builtin_files.h"
 #include "window_fixture.h"
 
 namespace {
 
-using platform::qt::GamesPanelView;
+using qt::GamesPanelView;
 using window_testing::WindowTest;
 
 class GamesPanelWindowTest : public WindowTest {
@@ -29,7 +29,7 @@ protected:
 
   // The panel's top-left corner in board-widget pixels, where the formula wants it.
   QPoint CentredOrigin() {
-    const platform::qt::BoardFit fit = Window().Board().Fit();
+    const qt::BoardFit fit = Window().Board().Fit();
     return {fit.left + (fit.width - 505) / 2, fit.top + (fit.height - 401) / 2};
   }
 
@@ -103,7 +103,7 @@ TEST_F(GamesPanelWindowTest, OnlyBuiltGamesCanBeStartedFromIt) {
 TEST_F(GamesPanelWindowTest, PicturesShowTheirBuiltInImagesPixelForPixel) {
   for (std::size_t i = 0; i < Panel().Pictures().size(); ++i) {
     const std::string name = "screen" + std::to_string(i + 1) + ".jpg";
-    const platform::DecodedPicture decoded = platform::DecodeJpeg(platform::qt::ReadBuiltin(name));
+    const platform::DecodedPicture decoded = platform::DecodeJpeg(qt::ReadBuiltin(name));
     ASSERT_TRUE(decoded.ok) << name;
     // Enabled ones only: a disabled picture is shown dimmed on purpose.
     if (!Panel().Pictures()[i]->isEnabled()) continue;

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/qt/hall_window.h"
-#include "platform/qt/text_painter.h"
+#include "qt/hall_window.h"
+#include "qt/text_painter.h"
 #include "records/hall_viewer.h"
 #include "support/test_platform.h"
 
@@ -56,7 +56,7 @@ protected:
 };
 
 TEST_F(HallWindowTest, OpensOnTheCurrentTableAndFollowsTheList) {
-  platform::qt::HallWindow window(viewer_, nullptr);
+  qt::HallWindow window(viewer_, nullptr);
   EXPECT_EQ(window.size(), QSize(550, 360));
   EXPECT_EQ(window.windowTitle(), "Hall of Fame");
   ASSERT_EQ(window.Tables().count(), 11);
@@ -77,7 +77,7 @@ TEST_F(HallWindowTest, TypingANameRenamesTheEntryJustMade) {
   hall_.HallJustEntered = true;
   game_.LastHallRank = 1;
   records::HallViewer viewer(hall_, game_, ui_, hooks_);
-  platform::qt::HallWindow window(viewer, nullptr);
+  qt::HallWindow window(viewer, nullptr);
   window.PlayerName().clear();
   QTest::keyClicks(&window.PlayerName(), "Alexandrina");
   EXPECT_EQ(window.PlayerName().text(), "Alexandr");
@@ -86,7 +86,7 @@ TEST_F(HallWindowTest, TypingANameRenamesTheEntryJustMade) {
 }
 
 TEST_F(HallWindowTest, ResetAsksAndLaunchCloses) {
-  platform::qt::HallWindow window(viewer_, nullptr);
+  qt::HallWindow window(viewer_, nullptr);
   ui_.okAnswers = {true};
   QTest::mouseClick(&window.ResetButton(), Qt::LeftButton);
   EXPECT_EQ(ui_.questions.size(), 1u);
@@ -102,7 +102,7 @@ TEST_F(HallWindowTest, ResetAsksAndLaunchCloses) {
 }
 
 TEST_F(QtTest, TextPainterPrintsIntoTheBitmapWithATransparentBackground) {
-  platform::qt::QtTextPainter painter;
+  qt::QtTextPainter painter;
   const std::uint32_t back = Rgb(10, 20, 30);
   platform::Bitmap bitmap(92, 60, back);
   const platform::Font font{"Comic Sans MS", 10, true, false};
@@ -125,7 +125,7 @@ TEST_F(QtTest, TextPainterPrintsIntoTheBitmapWithATransparentBackground) {
 }
 
 TEST_F(QtTest, NamedFontsFindTheirLookAlikes) {
-  platform::qt::QtTextPainter painter;
+  qt::QtTextPainter painter;
   // The same text is wider in a larger size and in bold, whichever face stood in.
   const int small = painter.TextWidth("Verdana", {"Verdana", 9, false, false});
   EXPECT_GT(painter.TextWidth("Verdana", {"Verdana", 14, false, false}), small);

@@ -11,10 +11,10 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "platform/qt/about_window.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/rich_text_document.h"
-#include "platform/qt/text_painter.h"
+#include "qt/about_window.h"
+#include "qt/help_window.h"
+#include "qt/rich_text_document.h"
+#include "qt/text_painter.h"
 #include "platform/rtf_reader.h"
 #include "records/about_box.h"
 #include "records/help_viewer.h"
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(QtTest, DocumentsKeepTheirFormattingAndHangTheirMarkers) {
   QTextDocument document;
-  platform::qt::FillDocument(
+  qt::FillDocument(
       document,
       platform::ReadRtf(R"({\rtf1{\colortbl;\red128\green0\blue0;}\pard\qc\b\fs36\cf1 Title\par)"
                         R"(\pard\li400\fi-200\tx400\b0\fs20\bullet\tab item\par)"
@@ -73,7 +73,7 @@ TEST_F(QtTest, TheWorstFilesStillLayOutQuickly) {
   for (const std::string& file :
        {spaced, letters, formats, std::string(platform::MaxRtfBytes, 'x')}) {
     QTextDocument document;
-    platform::qt::FillDocument(document, platform::ReadRtf(file));
+    qt::FillDocument(document, platform::ReadRtf(file));
     document.setTextWidth(550);
     EXPECT_LT(document.size().height(), 2e6);
   }
@@ -85,7 +85,7 @@ protected:
   HelpWindowTest() { viewer_.LoadDocuments(PELMAR_BUILD_DIR "/"); }
 
   // Prints the page to a PDF file and counts the file's pages.
-  int PrintedPages(platform::qt::HelpWindow& window, int page) {
+  int PrintedPages(qt::HelpWindow& window, int page) {
     const QString path = folder_.filePath(QString("page%1.pdf").arg(page));
     window.Pages().setCurrentIndex(page);
     {
@@ -103,13 +103,13 @@ protected:
   }
 
   platform::Bitmap sheet_{render::TileSheetWidth, render::TileSheetHeight};
-  platform::qt::QtTextPainter painter_;
+  qt::QtTextPainter painter_;
   records::HelpViewer viewer_{sheet_, painter_};
   QTemporaryDir folder_;
 };
 
 TEST_F(HelpWindowTest, OpensOnTheChosenPageOfItsDocuments) {
-  platform::qt::HelpWindow window(viewer_, nullptr);
+  qt::HelpWindow window(viewer_, nullptr);
   EXPECT_EQ(window.windowTitle(), "Pelmar Help ");
   EXPECT_EQ(window.size(), QSize(616, 437));
   ASSERT_EQ(window.Pages().count(), 8);
@@ -133,7 +133,7 @@ TEST_F(HelpWindowTest, OpensOnTheChosenPageOfItsDocuments) {
 
 TEST_F(HelpWindowTest, PrintsTheDocumentOrTheLegendWindowToPdf) {
   viewer_.CallHelp(HelpPageId::SeeTiles);
-  platform::qt::HelpWindow window(viewer_, nullptr);
+  qt::HelpWindow window(viewer_, nullptr);
   EXPECT_EQ(PrintedPages(window, 4), 1) << "the legend";
   EXPECT_EQ(PrintedPages(window, 2), 1) << "the short \"What's Old\"";
   EXPECT_GT(PrintedPages(window, 3), 2) << "the long \"Game Rules\"";
@@ -143,7 +143,7 @@ TEST_F(QtTest, AboutWindowTellsTheLaunches) {
   testing_support::ScriptedUi ui;
   for (int launches : {1, 2, 37}) {
     const platform::AboutBox box = records::MakeAboutBox(launches, ui);
-    platform::qt::AboutWindow window(box, nullptr);
+    qt::AboutWindow window(box, nullptr);
     EXPECT_EQ(window.windowTitle(), "About Pelmar ");
     EXPECT_TRUE(window.OkButton().isDefault());
     QTest::mouseClick(&window.StatisticsButton(), Qt::LeftButton);

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "platform/qt/extended_chooser_window.h"
-#include "platform/qt/layout_chooser_window.h"
+#include "qt/extended_chooser_window.h"
+#include "qt/layout_chooser_window.h"
 #include "records/layout_chooser.h"
 #include "render/layout_preview.h"
 #include "support/test_platform.h"
@@ -12,7 +12,7 @@
 namespace {
 
 using Action = records::ChooserOutcome::Action;
-using platform::qt::ExtendedChoice;
+using qt::ExtendedChoice;
 
 // The real chooser over a folder of seven copies of one small layout.
 class ChooserWindowTest : public ::testing::Test {
@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(ChooserWindowTest, ShowsTheModelAndItsButtonsCloseAsTheModelSays) {
-  platform::qt::TChooseLayout window(model_, nullptr);
+  qt::TChooseLayout window(model_, nullptr);
   EXPECT_EQ(window.windowTitle(), "Choose a new layout...");
   EXPECT_EQ(window.size(), QSize(492, 429));
   ASSERT_EQ(window.LayoutList().count(), 7);
@@ -73,9 +73,9 @@ TEST_F(ChooserWindowTest, ShowsTheModelAndItsButtonsCloseAsTheModelSays) {
 
 // Three to a row at 202-pixel steps; where two overlap, the later one is on top.
 TEST_F(ChooserWindowTest, ExpandedViewPlacesThumbnailsAndPlaysTheOneClicked) {
-  platform::qt::TExtendedChoose window(model_, nullptr);
+  qt::TExtendedChoose window(model_, nullptr);
   EXPECT_EQ(window.windowTitle(), "Choose a Layout");
-  platform::qt::ThumbnailSheet& sheet = window.Sheet();
+  qt::ThumbnailSheet& sheet = window.Sheet();
   EXPECT_EQ(sheet.size(), QSize(610, 3 * 138));
   struct Case {
     QPoint at;

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "platform/qt/splash_window.h"
+#include "qt/splash_window.h"
 #include "window_fixture.h"
 
 namespace {
 
-using platform::qt::SplashWindow;
+using qt::SplashWindow;
 using window_testing::WindowTest;
 
 TEST(SplashVersionTest, TakesTheTitleAfterItsFirstBlank) {
@@ -16,7 +16,7 @@ TEST(SplashVersionTest, TakesTheTitleAfterItsFirstBlank) {
     const char* title;
     const char* version;
   } cases[] = {{"Pelmar 7.77", "v7.77"}, {"Pelmar 7.77 beta", "v7.77 beta"}, {"Pelmar", "vPelmar"}};
-  for (const Case& c : cases) EXPECT_EQ(platform::qt::SplashVersion(c.title), c.version);
+  for (const Case& c : cases) EXPECT_EQ(qt::SplashVersion(c.title), c.version);
 }
 
 class SplashTest : public ::testing::Test {

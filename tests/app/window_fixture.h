@@ -10,9 +10,9 @@
 #include "app/pelmar.h"
 #include "engine/deal.h"
 #include "engine/free_rule.h"
-#include "platform/qt/application.h"
-#include "platform/qt/board_fit.h"
-#include "platform/qt/main_window.h"
+#include "qt/application.h"
+#include "qt/board_fit.h"
+#include "qt/main_window.h"
 #include "platform/silent_audio.h"
 #include "shell/settings.h"
 #include "support/test_platform.h"
@@ -20,19 +20,19 @@
 // The real main window on Qt's offscreen platform, over a copy of the data the build made.
 namespace window_testing {
 
-using platform::qt::BoardFit;
-using platform::qt::MainWindow;
+using qt::BoardFit;
+using qt::MainWindow;
 
 class WindowTest : public ::testing::Test {
 public:
-  static platform::qt::Application& App() { return *application_; }
+  static qt::Application& App() { return *application_; }
   static void SetUpTestSuite() {
     static int argc = 1;
     static char name[] = "window_tests";
     static char* argv[] = {name, nullptr};
     // Lives until the process ends: Qt wants one application for every window of the run.
-    static platform::qt::Application* application =
-        new platform::qt::Application(argc, argv, std::string(shell::ApplicationTitle));
+    static qt::Application* application =
+        new qt::Application(argc, argv, std::string(shell::ApplicationTitle));
     application_ = application;
   }
 
@@ -76,7 +76,7 @@ protected:
     QTest::mouseClick(&Window().Board(), Qt::LeftButton, {}, TileCentre(tile));
   }
 
-  static inline platform::qt::Application* application_ = nullptr;
+  static inline qt::Application* application_ = nullptr;
   testing_support::ProgramFolder folder_;
   platform::SilentAudio audio_;
   TPelmar pelmar_{folder_.Path(), audio_, *application_};

@@ -18,10 +18,10 @@
 
 #include "app/pelmar.h"
 #include "engine/free_rule.h"
-#include "platform/qt/board_fit.h"
-#include "platform/qt/info_strip.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/wallpaper_toolbar.h"
+#include "qt/board_fit.h"
+#include "qt/info_strip.h"
+#include "qt/main_window.h"
+#include "qt/wallpaper_toolbar.h"
 #include "window_fixture.h"
 
 namespace {
@@ -29,9 +29,9 @@ namespace {
 namespace fs = std::filesystem;
 using window_testing::WindowTest;
 
-using platform::qt::BoardFit;
-using platform::qt::FitBoard;
-using platform::qt::MainWindow;
+using qt::BoardFit;
+using qt::FitBoard;
+using qt::MainWindow;
 
 TEST(BoardFitTest, FillsSmoothlyBelowTwiceAndByWholeFactorsFromThere) {
   struct Case {
@@ -114,7 +114,7 @@ TEST_F(WindowTest, TheBackgroundFillsTheRoomAroundTheBoard) {
     Window().resize(width, height);
     QApplication::processEvents();
     pelmar_.ShowEmptyBoard();
-    platform::qt::BoardWidget& board = Window().Board();
+    qt::BoardWidget& board = Window().Board();
     const QImage shown = board.grab().toImage();
     const BoardFit fit = board.Fit();
     const int beside = fit.left / 2,
@@ -307,7 +307,7 @@ TEST_F(WindowTest, TheEditorShowsItsOwnMenuBarStripAndKeys) {
   EXPECT_EQ(shownMenus(), (QStringList{"Exit", "Move Board"}));
   EXPECT_EQ(keys(CommandId::MoveToLeft), "Ctrl+S");
   EXPECT_EQ(keys(CommandId::Shuffle), "");
-  EXPECT_FALSE(Window().findChild<platform::qt::WallpaperToolBar*>()->isVisible());
+  EXPECT_FALSE(Window().findChild<qt::WallpaperToolBar*>()->isVisible());
   ASSERT_NE(Window().Strip(), nullptr);
   EXPECT_TRUE(Window().Strip()->isVisible());
   auto* name = qobject_cast<QLineEdit*>(Window().Strip()->Field(3));
@@ -322,7 +322,7 @@ TEST_F(WindowTest, TheEditorShowsItsOwnMenuBarStripAndKeys) {
   EXPECT_EQ(keys(CommandId::Shuffle), "Ctrl+S");
   EXPECT_EQ(keys(CommandId::MoveToLeft), "");
   EXPECT_FALSE(Window().Strip()->isVisible());
-  EXPECT_TRUE(Window().findChild<platform::qt::WallpaperToolBar*>()->isVisible());
+  EXPECT_TRUE(Window().findChild<qt::WallpaperToolBar*>()->isVisible());
 }
 
 } // namespace window_testing

@@ -1,4 +1,4 @@
-#include "platform/sdl/sdl_audio.h"
+#include "sdl/sdl_audio.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <functional>
 #include <thread>
 
-#include "platform/sdl/soundfont.h"
+#include "sdl/soundfont.h"
 #include "shell/sound_effects.h"
 #include "support/test_platform.h"
 
@@ -67,7 +67,7 @@ protected:
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "2", 1);
-    audio = platform::sdl::SdlAudio::Open();
+    audio = sdl::SdlAudio::Open();
     ASSERT_TRUE(audio);
     ASSERT_EQ(audio->DriverName(), "disk");
   }
@@ -118,7 +118,7 @@ protected:
 
   TempFolder folder;
   std::string output;
-  std::unique_ptr<platform::sdl::SdlAudio> audio;
+  std::unique_ptr<sdl::SdlAudio> audio;
 };
 
 constexpr int Audible = 200;
@@ -221,7 +221,7 @@ TEST_F(SdlAudioTest, ModTrackLoopsWithoutEnding) {
 TEST(SoundFontTest, PlayersOwnSoundFontsComeFirstWhenTheyExist) {
   TempFolder folder;
   const std::string mine = folder.Write("mine.sf2", "sf"), other = folder.Write("b.sf2", "sf");
-  const std::string debian = platform::sdl::ChooseSoundFont(nullptr);
+  const std::string debian = sdl::ChooseSoundFont(nullptr);
   struct Case {
     std::string setting, expected;
   } cases[] = {
@@ -231,13 +231,13 @@ TEST(SoundFontTest, PlayersOwnSoundFontsComeFirstWhenTheyExist) {
       {"", debian},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(platform::sdl::ChooseSoundFont(c.setting.c_str()), c.expected) << c.setting;
+    EXPECT_EQ(sdl::ChooseSoundFont(c.setting.c_str()), c.expected) << c.setting;
 }
 
 TEST(OpenAudioTest, WithoutADeviceTheProgramRunsSilently) {
   // A driver that cannot open here stands for a machine without sound.
   setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
-  auto audio = platform::sdl::OpenAudio();
+  auto audio = sdl::OpenAudio();
   unsetenv("SDL_AUDIODRIVER");
   ASSERT_TRUE(audio);
   EXPECT_FALSE(audio->MusicPlaying());

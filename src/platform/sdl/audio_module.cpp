@@ -1,7 +1,0 @@
-// The entry point of the audio module: the program finds it by name after loading the module.
-#include "platform/audio_module.h"
-#include "platform/sdl/sdl_audio.h"
-
-extern "C" __attribute__((visibility("default"))) platform::Audio* PelmarOpenAudio() {
-  return platform::sdl::OpenAudio().release();
-}

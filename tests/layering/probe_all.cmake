@@ -1,0 +1,17 @@
+# Builds each probe and expects the compiler to miss its header; prints how many were refused.
+set(refused 0)
+foreach(entry IN LISTS PROBES)
+  string(REPLACE ":" ";" pair ${entry})
+  list(GET pair 0 probe)
+  list(GET pair 1 header)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${probe}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE result)
+  if(result EQUAL 0)
+    message("${probe}: ${header} was reachable")
+  elseif(NOT "${out}${err}" MATCHES "${header}: No such file or directory")
+    message("${probe}: failed for another reason:\n${out}${err}")
+  else()
+    math(EXPR refused "${refused} + 1")
+  endif()
+endforeach()
+message("${refused} forbidden includes refused")
